@@ -1,0 +1,22 @@
+#pragma once
+
+// The module-level settings and helpers that the window and the expression
+// evaluator share. The desktop half (center_form, select_all_text,
+// open_document) lives with the window in app/.
+
+#include <QString>
+
+namespace vorlenta::apiconstants {
+
+// Locale information code of the decimal separator.
+inline constexpr int LOCALE_SDECIMAL = 14;
+
+// The user locale's decimal separator; empty until the window's load sets it.
+// The expression evaluator's number reader compares it with ".".
+inline QString DecimalSeparator;
+
+// The user locale's information for the given code, as text; empty when the
+// locale has none for that code. Only LOCALE_SDECIMAL is known.
+QString get_locale_string(int code);
+
+} // namespace vorlenta::apiconstants

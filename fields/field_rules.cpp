@@ -1,0 +1,25 @@
+#include "field_rules.h"
+
+namespace vorlenta {
+
+void leave_field(TextStore &store, Field field)
+{
+    const std::optional<Pattern> pattern = spec_of(field).leave_pattern;
+    if (!pattern)
+        return;
+    // A numeric text beyond the range of a double is rewritten as zero too:
+    // it has no value that a pattern could show.
+    const std::optional<double> value = to_double(store.text(field));
+    store.set_text(field, render(value.value_or(0.0), *pattern));
+}
+
+std::optional<ArrowTurn> key_down(TextStore &store, Field field)
+{
+    const std::optional<KeyRule> rule = spec_of(field).key_rule;
+    if (!rule)
+        return std::nullopt;
+    store.set_text(rule->partner, render(0.0, Pattern::OneDecimal));
+    return ArrowTurn{rule->button, QString::fromUtf16(rule->arrow)};
+}
+
+} // namespace vorlenta

@@ -1,0 +1,30 @@
+#include "text_store.h"
+
+#include <utility>
+
+namespace vorlenta {
+
+TextStore::TextStore()
+{
+    for (const FieldSpec &spec : field_specs())
+        m_texts[std::size_t(index_of(spec.field))] = QString::fromLatin1(spec.name);
+}
+
+void TextStore::set_text(Field field, const QString &text)
+{
+    QString &stored = m_texts[std::size_t(index_of(field))];
+    if (stored == text)
+        return;
+    stored = text;
+    // A listener may add listeners or write fields; iterate by index so that
+    // neither invalidates the loop.
+    for (std::size_t i = 0; i < m_listeners.size(); ++i)
+        m_listeners[i](field);
+}
+
+void TextStore::add_change_listener(ChangeListener listener)
+{
+    m_listeners.push_back(std::move(listener));
+}
+
+} // namespace vorlenta

@@ -1,0 +1,43 @@
+#pragma once
+
+// The one store of the entry fields' texts. Writing a text that differs from
+// the field's current one raises the field's change event at once, nested
+// inside the write, exactly as typing does; writing the same text raises
+// nothing. Chained recalculation rests on both halves: a calculation may
+// write fields whose own change events run it again, and the nesting ends
+// because the nested run writes the same texts.
+//
+// The store never cuts a text to the field's character limit: that limit
+// stops typing only, and a result written by the program is kept whole.
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include <QString>
+
+#include "field_table.h"
+
+namespace vorlenta {
+
+class TextStore {
+public:
+    using ChangeListener = std::function<void(Field)>;
+
+    // Every field starts with its designed text, its own name ("Text12").
+    TextStore();
+
+    const QString &text(Field field) const { return m_texts[std::size_t(index_of(field))]; }
+
+    // Stores the text; when it differs, calls every listener in the order they
+    // were added, before returning.
+    void set_text(Field field, const QString &text);
+
+    void add_change_listener(ChangeListener listener);
+
+private:
+    std::array<QString, field_count> m_texts;
+    std::vector<ChangeListener> m_listeners;
+};
+
+} // namespace vorlenta

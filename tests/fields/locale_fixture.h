@@ -1,0 +1,24 @@
+#pragma once
+
+// Runs a test in a given locale and restores the previous default afterwards,
+// so no test leaks its locale into the next.
+
+#include <QLocale>
+
+namespace vorlenta::testing {
+
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const QLocale &locale) : m_previous(QLocale()) { QLocale::setDefault(locale); }
+    ~ScopedLocale() { QLocale::setDefault(m_previous); }
+    ScopedLocale(const ScopedLocale &) = delete;
+    ScopedLocale &operator=(const ScopedLocale &) = delete;
+
+private:
+    QLocale m_previous;
+};
+
+inline QLocale point_locale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+inline QLocale comma_locale() { return QLocale(QLocale::German, QLocale::Germany); }
+
+} // namespace vorlenta::testing
