@@ -1,0 +1,362 @@
+#include "frm_calc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "apiconstants_desktop.h"
+#include "captions.h"
+#include "exchange_button_look.h"
+#include "field_edit.h"
+#include "fields/apiconstants.h"
+#include "fields/number_format.h"
+#include "layout_fit.h"
+#include "layout_table.h"
+#include "link_label.h"
+#include "version_info.h"
+
+namespace vorlenta {
+namespace {
+
+// The tag property carries the address a click hands to the desktop.
+constexpr const char *tag = "Tag";
+
+bool centred_line(const ControlSpec &spec)
+{
+    return spec.container == Container::Window && spec.kind != ControlKind::TabControl;
+}
+
+QFont bold(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+// Set explicitly, so that the bold caption font of a frame does not pass on
+// to the labels and fields inside it.
+QFont regular(QFont font)
+{
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
+    : QMainWindow(parent), m_strings(strings)
+{
+    setWindowIcon(QIcon(QStringLiteral(":/vorlenta/vorlenta.svg")));
+    build_menu();
+    build_controls();
+    connect_model();
+    apply_layout();
+    Form_Load();
+
+    // The window opens with the focus in the body mass, its text selected.
+    FieldEdit *first = m_fields.at(Field::Text11);
+    first->setFocus(Qt::OtherFocusReason);
+    first->selectAll();
+}
+
+frm_calc::~frm_calc()
+{
+    // Widgets losing the focus while the window goes are not the user leaving.
+    m_ending = true;
+}
+
+void frm_calc::build_menu()
+{
+    m_mnufile = menuBar()->addMenu(QStringLiteral("&file"));
+    m_mnufile->setObjectName(QStringLiteral("mnufile"));
+    m_mnuhelp = m_mnufile->addAction(QStringLiteral("help"));
+    m_mnuhelp->setObjectName(QStringLiteral("mnuhelp"));
+    m_mnuexit = m_mnufile->addAction(QStringLiteral("exit"));
+    m_mnuexit->setObjectName(QStringLiteral("mnuexit"));
+    connect(m_mnuhelp, &QAction::triggered, this, &frm_calc::mnuhelp_Click);
+    connect(m_mnuexit, &QAction::triggered, this, &frm_calc::mnuexit_Click);
+}
+
+void frm_calc::build_controls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frm_calc_client"));
+    setCentralWidget(client);
+    const QFont regular = vorlenta::regular(font());
+
+    QWidget *pages[2] = {};
+    for (const ControlSpec &spec : layout_table()) {
+        const QString name = QString::fromLatin1(spec.name);
+        QWidget *container = client;
+        if (spec.container == Container::Tab0 || spec.container == Container::Tab1)
+            container = pages[spec.container == Container::Tab0 ? 0 : 1];
+        else if (spec.container == Container::Frame)
+            container = m_controls.at(QString::fromLatin1(spec.frame));
+
+        QWidget *control = nullptr;
+        switch (spec.kind) {
+        case ControlKind::TabControl: {
+            m_tabs = new QTabWidget(container);
+            m_tabs->tabBar()->setFont(bold(regular));
+            m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+            for (int i = 0; i < 2; ++i) {
+                pages[i] = new QWidget;
+                pages[i]->setObjectName(QStringLiteral("SSTab1_page%1").arg(i));
+                pages[i]->installEventFilter(this);
+                m_tabs->addTab(pages[i], QStringLiteral("Tab %1").arg(i));
+            }
+            control = m_tabs;
+            break;
+        }
+        case ControlKind::Frame: {
+            auto *frame = new QGroupBox(name, container);
+            frame->setFont(bold(regular));
+            control = frame;
+            break;
+        }
+        case ControlKind::ExchangeButton: {
+            auto *button = new QPushButton(name, container);
+            button->setFocusPolicy(Qt::StrongFocus);
+            const ExchangeButton which = name == u"Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2;
+            m_buttons[which] = button;
+            control = button;
+            break;
+        }
+        case ControlKind::TextBox: {
+            const Field field = *field_named(name);
+            auto *edit = new FieldEdit(field, container);
+            edit->setFont(regular);
+            m_fields[field] = edit;
+            control = edit;
+            break;
+        }
+        case ControlKind::Label:
+        case ControlKind::LinkLabel: {
+            auto *label = spec.kind == ControlKind::LinkLabel ? new LinkLabel(container) : new QLabel(container);
+            label->setText(name);
+            const bool bold_line = spec.kind == ControlKind::LinkLabel || name == u"Label23";
+            label->setFont(bold_line ? bold(regular) : regular);
+            label->setAlignment(centred_line(spec) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            control = label;
+            break;
+        }
+        }
+        control->setObjectName(name);
+        m_controls[name] = control;
+        m_specs[control] = &spec;
+    }
+
+    const auto order = tab_order();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(m_controls.at(QString::fromLatin1(order[i - 1]->name)),
+                    m_controls.at(QString::fromLatin1(order[i]->name)));
+}
+
+void frm_calc::connect_model()
+{
+    m_model.store().add_change_listener([this](Field field) { mirror(field); });
+    m_model.on_panels_changed([this](bool enabled) {
+        m_controls.at(QStringLiteral("Frame3"))->setEnabled(enabled);
+        m_controls.at(QStringLiteral("Frame4"))->setEnabled(enabled);
+    });
+    m_model.on_caption_changed([this](ExchangeButton button, const QString &caption) {
+        m_buttons.at(button)->setText(caption);
+    });
+    m_model.on_message([this](const QString &text) { show_message(text); });
+
+    for (const auto &[field, edit] : m_fields) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, f = field](const QString &text) { m_model.store().set_text(f, text); });
+        connect(edit, &FieldEdit::left, this, [this](Field f) {
+            if (!m_ending)
+                m_model.leave(f);
+        });
+        connect(edit, &FieldEdit::keyDown, this, [this](Field f) { m_model.key_down(f); });
+    }
+    connect(m_buttons.at(ExchangeButton::Command1), &QPushButton::clicked, this, [this] { m_model.Command1_Click(); });
+    connect(m_buttons.at(ExchangeButton::Command2), &QPushButton::clicked, this, [this] { m_model.Command2_Click(); });
+    connect(static_cast<LinkLabel *>(m_controls.at(QStringLiteral("Label24"))), &LinkLabel::clicked, this,
+            &frm_calc::Label24_Click);
+}
+
+void frm_calc::apply_layout()
+{
+    const auto caption_of = [this](const ControlSpec &spec) -> QString {
+        const QString name = QString::fromLatin1(spec.name);
+        for (const auto table : {frame_captions(), label_captions()}) {
+            for (const CaptionId &caption : table) {
+                if (name == QLatin1String(caption.control))
+                    return m_strings.load(caption.id).value_or(name);
+            }
+        }
+        if (name == u"Label23")
+            return m_strings.load(string_id::visit_line).value_or(name);
+        if (name == u"Label24")
+            return QString::fromUtf8(version_info::web_address);
+        if (name == u"Label25")
+            return QString::fromUtf8(version_info::legal_copyright);
+        return name;
+    };
+    const FitInputs inputs{
+        .caption = caption_of,
+        .tab_captions = {m_strings.load(string_id::tab0).value_or(QStringLiteral("Tab 0")),
+                         m_strings.load(string_id::tab1).value_or(QStringLiteral("Tab 1"))},
+        .regular = font(),
+        .bold = bold(font()),
+    };
+    m_scale = fit_scale(inputs);
+
+    for (const auto &[control, spec] : m_specs) {
+        if (spec->container == Container::Tab0 || spec->container == Container::Tab1)
+            continue; // placed against their page, see place_frames_on
+        if (auto *label = qobject_cast<QLabel *>(control))
+            place_label(label);
+        else
+            control->setGeometry(scaled(spec->left, spec->top, spec->width, spec->height, m_scale));
+    }
+    for (int i = 0; i < m_tabs->count(); ++i)
+        place_frames_on(m_tabs->widget(i));
+
+    centralWidget()->setFixedSize(scaled(0, 0, window_width_twips, window_height_twips, m_scale).size());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+void frm_calc::place_frames_on(QWidget *page)
+{
+    // Frames on a tab are placed from the tab control's top-left corner, tab
+    // row included; the page itself starts below that row.
+    const QPoint page_origin = page->mapTo(m_tabs, QPoint(0, 0));
+    const Container tab = m_tabs->indexOf(page) == 0 ? Container::Tab0 : Container::Tab1;
+    for (const auto &[control, spec] : m_specs) {
+        if (spec->container == tab)
+            control->setGeometry(
+                scaled(spec->left, spec->top, spec->width, spec->height, m_scale).translated(-page_origin));
+    }
+}
+
+void frm_calc::place_label(QLabel *label)
+{
+    // Labels size themselves to their caption: those in frames keep their
+    // left edge, the three lines under the tabs keep their common centre.
+    const ControlSpec &spec = *m_specs.at(label);
+    label->adjustSize();
+    const QRect designed = scaled(spec.left, spec.top, spec.width, spec.height, m_scale);
+    if (centred_line(spec))
+        label->move(designed.center().x() - label->width() / 2, designed.top());
+    else
+        label->move(designed.topLeft());
+}
+
+bool frm_calc::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) && m_tabs
+        && m_tabs->indexOf(static_cast<QWidget *>(watched)) >= 0)
+        place_frames_on(static_cast<QWidget *>(watched));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frm_calc::set_caption(QWidget *control, const QString &caption)
+{
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        label->setText(caption);
+        place_label(label);
+    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        frame->setTitle(caption);
+    }
+}
+
+void frm_calc::Form_Load()
+{
+    // Each step stands alone: a caption the string table lacks leaves its
+    // control as designed, and loading goes on.
+    const auto with_string = [this](int id, const auto &use) {
+        if (const std::optional<QString> text = m_strings.load(id))
+            use(*text);
+    };
+    const auto control = [this](const char *name) { return m_controls.at(QString::fromLatin1(name)); };
+
+    with_string(string_id::window_caption, [this](const QString &s) { setWindowTitle(s); });
+    apiconstants::center_form(*this);
+
+    // Every text box, in the order of the control list, starts at zero; each
+    // write raises the field's change event and runs its calculations.
+    const QString zero = vorlenta::render(0.0, Pattern::TwoDecimals);
+    for (const ControlSpec &spec : layout_table()) {
+        if (spec.kind == ControlKind::TextBox)
+            m_model.store().set_text(*field_named(QString::fromLatin1(spec.name)), zero);
+    }
+
+    with_string(string_id::tab0, [this](const QString &s) { m_tabs->setTabText(0, s); });
+    with_string(string_id::tab1, [this](const QString &s) { m_tabs->setTabText(1, s); });
+    m_tabs->setCurrentIndex(0);
+
+    set_caption(control("Label25"), QString::fromUtf8(version_info::legal_copyright));
+    with_string(string_id::visit_line, [&](const QString &s) { set_caption(control("Label23"), s); });
+    QLabel *link = static_cast<QLabel *>(control("Label24"));
+    set_caption(link, QString::fromUtf8(version_info::web_address));
+    link->setProperty(tag, link->text());
+
+    with_string(string_id::menu_file, [this](const QString &s) { m_mnufile->setTitle(s); });
+    with_string(string_id::menu_help, [this](const QString &s) { m_mnuhelp->setText(s); });
+    with_string(string_id::help_page_path,
+                [&](const QString &s) { m_mnuhelp->setProperty(tag, link->text() + s); });
+    with_string(string_id::menu_exit, [this](const QString &s) { m_mnuexit->setText(s); });
+
+    for (const auto table : {frame_captions(), label_captions()}) {
+        for (const CaptionId &caption : table)
+            with_string(caption.id, [&](const QString &s) { set_caption(control(caption.control), s); });
+    }
+
+    for (const auto &[which, button] : m_buttons) {
+        m_model.set_caption(which, QStringLiteral("<->"));
+        apply_look(*button, loaded_exchange_button_look());
+    }
+
+    apiconstants::DecimalSeparator = apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL);
+}
+
+void frm_calc::mirror(Field field)
+{
+    FieldEdit *edit = m_fields.at(field);
+    const QString &text = m_model.store().text(field);
+    if (edit->text() == text)
+        return;
+    edit->setText(text);
+    // A long result shows its leading digits while the field is not edited.
+    if (!edit->hasFocus())
+        edit->setCursorPosition(0);
+}
+
+void frm_calc::show_message(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frm_calc::Label24_Click()
+{
+    apiconstants::open_document(m_controls.at(QStringLiteral("Label24"))->property(tag).toString());
+}
+
+void frm_calc::mnuhelp_Click()
+{
+    apiconstants::open_document(m_mnuhelp->property(tag).toString());
+}
+
+void frm_calc::mnuexit_Click()
+{
+    // Ends at once: the field being edited is not rewritten and nothing asks.
+    m_ending = true;
+    QCoreApplication::exit(0);
+}
+
+} // namespace vorlenta

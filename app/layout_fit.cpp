@@ -1,0 +1,161 @@
+#include "layout_fit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string_view>
+#include <vector>
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QLineEdit>
+#include <QTabBar>
+
+#include "fields/field_table.h"
+
+namespace vorlenta {
+namespace {
+
+constexpr double twips = twips_per_pixel;
+constexpr int gap = 6;          // pixels of air after a label's text
+constexpr int label_row = 240;  // labels stand at this top in their frame
+constexpr int field_row = 480;  // and the fields under them at this one
+
+const ControlSpec &control_named(std::string_view name)
+{
+    const auto table = layout_table();
+    return *std::ranges::find_if(table, [&](const ControlSpec &c) { return name == c.name; });
+}
+
+class Fit {
+public:
+    // The layout must be at least this factor so that `needed` pixels fit
+    // into `designed_twips`.
+    void need(double needed, int designed_twips)
+    {
+        if (designed_twips > 0)
+            m_scale = std::max(m_scale, needed * twips / designed_twips);
+    }
+    double scale() const { return m_scale; }
+
+private:
+    double m_scale = 1.0;
+};
+
+void fit_frame_labels(Fit &fit, const FitInputs &in)
+{
+    const QFontMetrics metrics(in.regular);
+    std::map<std::string_view, std::vector<const ControlSpec *>> rows;
+    for (const ControlSpec &c : layout_table()) {
+        if (c.kind == ControlKind::Label && c.container == Container::Frame)
+            rows[c.frame].push_back(&c);
+    }
+    for (auto &[frame_name, row] : rows) {
+        std::ranges::sort(row, {}, &ControlSpec::left);
+        const ControlSpec &frame = control_named(frame_name);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const int room_end = i + 1 < row.size() ? row[i + 1]->left : frame.width;
+            const int text = metrics.horizontalAdvance(in.caption(*row[i]));
+            fit.need(text + gap, room_end - row[i]->left);
+        }
+    }
+    fit.need(metrics.height() + 1, field_row - label_row);
+}
+
+void fit_frames(Fit &fit, const FitInputs &in)
+{
+    for (const ControlSpec &c : layout_table()) {
+        if (c.kind != ControlKind::Frame)
+            continue;
+        QGroupBox probe(in.caption(c));
+        probe.setFont(in.bold);
+        probe.ensurePolished();
+        QStyleOptionGroupBox option;
+        option.initFrom(&probe);
+        option.text = probe.title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        option.rect = QRect(0, 0, 1000, 200);
+        option.textAlignment = Qt::AlignLeft;
+        option.lineWidth = 1;
+        const QRect title =
+            probe.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &probe);
+        // The caption keeps as much room after it as the frame leaves before
+        // it, at least 8 pixels on each side.
+        fit.need(title.width() + 2 * std::max(title.left(), 8), c.width);
+        const QRect contents =
+            probe.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &probe);
+        fit.need(contents.top(), label_row);
+    }
+}
+
+void fit_entry_fields(Fit &fit, const FitInputs &in)
+{
+    QLineEdit probe;
+    probe.setFont(in.regular);
+    const int frame_and_margins = probe.sizeHint().width() - QFontMetrics(in.regular).horizontalAdvance(u'x') * 17;
+    const QFontMetrics metrics(in.regular);
+    for (const FieldSpec &field : field_specs()) {
+        const ControlSpec &c = control_named(field.name);
+        fit.need(probe.sizeHint().height(), c.height);
+        const QString widest(field.max_length, u'0');
+        fit.need(metrics.horizontalAdvance(widest) + std::max(frame_and_margins, 6), c.width);
+    }
+    const QFontMetrics bold(in.bold);
+    for (const char *name : {"Command1", "Command2"}) {
+        const ControlSpec &c = control_named(name);
+        fit.need(bold.horizontalAdvance(QStringLiteral("<->")) + 16, c.width);
+        fit.need(probe.sizeHint().height(), c.height);
+    }
+}
+
+void fit_tabs(Fit &fit, const FitInputs &in)
+{
+    QTabBar probe;
+    probe.setFont(in.bold);
+    for (const QString &caption : in.tab_captions)
+        probe.addTab(caption);
+    const ControlSpec &tabs = control_named("SSTab1");
+    fit.need(probe.sizeHint().width() + 4, tabs.width);
+    // The first frames stand at 480 twips from the tab control's top edge,
+    // under the tab row.
+    fit.need(probe.sizeHint().height() + 6, 480);
+}
+
+void fit_foot_lines(Fit &fit, const FitInputs &in)
+{
+    const QFontMetrics bold(in.bold);
+    const QFontMetrics regular(in.regular);
+    for (const char *name : {"Label23", "Label24", "Label25"}) {
+        const ControlSpec &c = control_named(name);
+        const QFontMetrics &metrics = c.kind == ControlKind::LinkLabel || std::string_view(name) == "Label23"
+            ? bold : regular;
+        fit.need(metrics.horizontalAdvance(in.caption(c)) + 2 * gap, window_width_twips);
+    }
+    // The lines stand 240 twips apart, the last one 300 twips above the
+    // window's bottom edge.
+    fit.need(bold.height(), 240);
+    fit.need(regular.height() + 2, window_height_twips - control_named("Label25").top);
+}
+
+} // namespace
+
+double fit_scale(const FitInputs &inputs)
+{
+    Fit fit;
+    fit_frame_labels(fit, inputs);
+    fit_frames(fit, inputs);
+    fit_entry_fields(fit, inputs);
+    fit_tabs(fit, inputs);
+    fit_foot_lines(fit, inputs);
+    return fit.scale();
+}
+
+QRect scaled(int left, int top, int width, int height, double scale)
+{
+    const auto px = [scale](int t) { return int(std::lround(t * scale / twips)); };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+} // namespace vorlenta

@@ -1,0 +1,40 @@
+#pragma once
+
+// The program's numbered captions. Loading asks for each id; an id the table
+// lacks leaves that control with its designed caption and loading goes on.
+
+#include <optional>
+
+#include <QHash>
+#include <QString>
+
+namespace vorlenta {
+
+class StringTable {
+public:
+    // The program's own table.
+    static const StringTable &builtin();
+
+    std::optional<QString> load(int id) const;
+
+    // A copy without the given id (to see loading skip a missing caption).
+    StringTable without(int id) const;
+
+private:
+    QHash<int, QString> m_strings;
+};
+
+// Ids of the captions that loading uses, by what they caption.
+namespace string_id {
+inline constexpr int window_caption = 162;
+inline constexpr int menu_file = 253;
+inline constexpr int menu_help = 459;
+inline constexpr int menu_exit = 177;
+inline constexpr int help_page_path = 458;
+inline constexpr int tab0 = 210;
+inline constexpr int tab1 = 211;
+inline constexpr int visit_line = 461;
+inline constexpr int insert_body_mass = 321;
+} // namespace string_id
+
+} // namespace vorlenta
