@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test. The window tests use
+# Qt's offscreen platform; the smoke test starts the program under Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VORLENTA_BUILD_DIR:-$root/build}
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+cd "$build"
+exec xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)"
