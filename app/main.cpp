@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "frm_calc.h"
+#include "notice_box.h"
 
 int main(int argc, char *argv[])
 {
@@ -9,6 +10,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlenta"));
     QApplication::setApplicationVersion(QStringLiteral(VORLENTA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vorlenta"));
+
+    // The program ships the expression evaluator; its notices show as message boxes.
+    vorlenta::install_notice_box();
 
     vorlenta::frm_calc window;
     window.show();

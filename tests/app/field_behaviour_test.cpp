@@ -32,6 +32,7 @@ private slots:
     void leaving_rewrites_in_the_fields_pattern();
     void the_acceleration_is_never_rewritten();
     void opening_the_menu_is_no_leaving();
+    void clicking_a_tab_leaves_the_field();
     void another_window_is_no_leaving();
     void typing_stops_at_the_limit();
     void pasting_stops_at_the_limit();
@@ -113,6 +114,14 @@ void FieldBehaviourTest::opening_the_menu_is_no_leaving()
     QCOMPARE(text_of(*window, "Text11"), QStringLiteral("7"));
     // The body mass was read while typing all the same.
     QCOMPARE(window->model().body_mass(), 7.0f);
+}
+
+void FieldBehaviourTest::clicking_a_tab_leaves_the_field()
+{
+    type_into(*window, "Text11", QStringLiteral("7"));
+    show_tab(*window, 1);
+    QCOMPARE(focused_name(), QStringLiteral("SSTab1"));
+    QCOMPARE(text_of(*window, "Text11"), QStringLiteral("7.0"));
 }
 
 void FieldBehaviourTest::another_window_is_no_leaving()

@@ -39,6 +39,7 @@ private slots:
     void controls_stand_in_their_containers();
     void tab_order_follows_the_layout();
     void no_caption_is_clipped_and_nothing_overlaps();
+    void controls_keep_their_designed_places_at_one_scale();
     void addresses_are_ready_for_the_commands();
     void exchange_buttons_are_orange_on_white();
     void window_is_centred_on_the_screen();
@@ -243,6 +244,33 @@ void FirstDisplayTest::no_caption_is_clipped_and_nothing_overlaps()
                     QVERIFY2(!sibling->geometry().intersects(w->geometry()),
                              qPrintable(name + QStringLiteral(" overlaps ") + sibling->objectName()));
             }
+        }
+    }
+}
+
+void FirstDisplayTest::controls_keep_their_designed_places_at_one_scale()
+{
+    // The whole layout grows by one factor; read it off the tab control.
+    auto *tabs = control<QTabWidget>(*window, "SSTab1");
+    const double scale = tabs->width() * 15.0 / 5055;
+    QVERIFY(scale >= 1.0);
+    QCOMPARE(window->centralWidget()->width(), qRound(5235 * scale / 15));
+    QCOMPARE(window->centralWidget()->height(), qRound(5100 * scale / 15));
+    for (int tab = 0; tab < 2; ++tab) {
+        show_tab(*window, tab);
+        for (const ControlSpec &spec : layout_table()) {
+            QWidget *w = control(*window, spec.name);
+            if (!w->isVisible() || qobject_cast<QLabel *>(w))
+                continue; // labels size themselves to their captions
+            // Frames on a tab are placed from the tab control's corner.
+            const QPoint origin = spec.container == Container::Tab0 || spec.container == Container::Tab1
+                ? w->parentWidget()->mapTo(tabs, QPoint(0, 0)) : QPoint(0, 0);
+            const QRect at = w->geometry().translated(origin);
+            const QRect designed(qRound(spec.left * scale / 15), qRound(spec.top * scale / 15),
+                                 qRound(spec.width * scale / 15), qRound(spec.height * scale / 15));
+            QVERIFY2(qAbs(at.left() - designed.left()) <= 1 && qAbs(at.top() - designed.top()) <= 1
+                         && qAbs(at.width() - designed.width()) <= 1 && qAbs(at.height() - designed.height()) <= 1,
+                     qPrintable(QString::fromLatin1(spec.name)));
         }
     }
 }
