@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream tidy
 )
 
 missing=()
