@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -60,6 +62,8 @@ frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
     connect_model();
     apply_layout();
     Form_Load();
+    describe_for_assistive_technology();
+    add_keyboard_shortcuts();
 
     // The window opens with the focus in the body mass, its text selected.
     FieldEdit *first = m_fields.at(Field::Text11);
@@ -106,6 +110,10 @@ void frm_calc::build_controls()
         case ControlKind::TabControl: {
             m_tabs = new QTabWidget(container);
             m_tabs->tabBar()->setFont(bold(regular));
+            // The row of tabs is the tab control's one focus stop, by Tab or
+            // click. (A focus policy set on the tab control passes on to its
+            // row of tabs, hence this order.)
+            m_tabs->setFocusPolicy(Qt::NoFocus);
             m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
             for (int i = 0; i < 2; ++i) {
                 pages[i] = new QWidget;
@@ -125,6 +133,7 @@ void frm_calc::build_controls()
         case ControlKind::ExchangeButton: {
             auto *button = new QPushButton(name, container);
             button->setFocusPolicy(Qt::StrongFocus);
+            button->installEventFilter(this); // Enter clicks it, as Space does
             const ExchangeButton which = name == u"Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2;
             m_buttons[which] = button;
             control = button;
@@ -141,6 +150,10 @@ void frm_calc::build_controls()
         case ControlKind::Label:
         case ControlKind::LinkLabel: {
             auto *label = spec.kind == ControlKind::LinkLabel ? new LinkLabel(container) : new QLabel(container);
+            // The link is reached by keyboard after every field, and a click on
+            // it does not take the focus from the field being edited.
+            if (spec.kind == ControlKind::LinkLabel)
+                label->setFocusPolicy(Qt::TabFocus);
             label->setText(name);
             const bool bold_line = spec.kind == ControlKind::LinkLabel || name == u"Label23";
             label->setFont(bold_line ? bold(regular) : regular);
@@ -154,10 +167,15 @@ void frm_calc::build_controls()
         m_specs[control] = &spec;
     }
 
-    const auto order = tab_order();
-    for (std::size_t i = 1; i < order.size(); ++i)
-        setTabOrder(m_controls.at(QString::fromLatin1(order[i - 1]->name)),
-                    m_controls.at(QString::fromLatin1(order[i]->name)));
+    // The link comes last, after every control of the layout's tab order.
+    std::vector<QWidget *> stops;
+    for (const ControlSpec *spec : tab_order()) {
+        QWidget *control = m_controls.at(QString::fromLatin1(spec->name));
+        stops.push_back(control == m_tabs ? m_tabs->tabBar() : control);
+    }
+    stops.push_back(m_controls.at(QStringLiteral("Label24")));
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1], stops[i]);
 }
 
 void frm_calc::connect_model()
@@ -258,6 +276,14 @@ void frm_calc::place_label(QLabel *label)
 
 bool frm_calc::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
     if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) && m_tabs
         && m_tabs->indexOf(static_cast<QWidget *>(watched)) >= 0)
         place_frames_on(static_cast<QWidget *>(watched));
@@ -322,6 +348,50 @@ void frm_calc::Form_Load()
     }
 
     apiconstants::DecimalSeparator = apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL);
+}
+
+void frm_calc::describe_for_assistive_technology()
+{
+    // A field is announced by the caption above it; the body mass, alone in
+    // its frame, by the frame's caption.
+    for (const auto &[field, edit] : m_fields) {
+        const ControlSpec &spec = *m_specs.at(edit);
+        QString name = static_cast<QGroupBox *>(m_controls.at(QString::fromLatin1(spec.frame)))->title();
+        for (const auto &[control, other] : m_specs) {
+            if (other->kind == ControlKind::Label && other->container == Container::Frame
+                && QByteArrayView(other->frame) == QByteArrayView(spec.frame) && other->left == spec.left) {
+                auto *label = static_cast<QLabel *>(control);
+                label->setBuddy(edit);
+                name = label->text();
+            }
+        }
+        edit->setAccessibleName(name);
+    }
+
+    const auto describe = [this](ExchangeButton which, const QString &what) {
+        m_buttons.at(which)->setAccessibleName(what);
+        m_buttons.at(which)->setToolTip(what);
+    };
+    describe(ExchangeButton::Command1, QStringLiteral("Convert between kilograms and pounds"));
+    describe(ExchangeButton::Command2, QStringLiteral("Convert between running speed and cycling power"));
+
+    QWidget *link = m_controls.at(QStringLiteral("Label24"));
+    link->setAccessibleName(static_cast<QLabel *>(link)->text());
+    link->setAccessibleDescription(QStringLiteral("Opens the maker's web site"));
+    link->setToolTip(QStringLiteral("Open %1").arg(static_cast<QLabel *>(link)->text()));
+}
+
+void frm_calc::add_keyboard_shortcuts()
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab come with the tab control; Ctrl+PgDown and
+    // Ctrl+PgUp move between the tabs as well.
+    const auto step = [this](int by) {
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) % m_tabs->count());
+    };
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
+    connect(next, &QShortcut::activated, this, [step] { step(1); });
+    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
+    connect(previous, &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void frm_calc::mirror(Field field)

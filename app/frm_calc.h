@@ -42,6 +42,8 @@ private:
     void place_label(QLabel *label);
     void connect_model();
     void Form_Load();
+    void describe_for_assistive_technology();
+    void add_keyboard_shortcuts();
 
     void set_caption(QWidget *control, const QString &caption);
     void mirror(Field field);

@@ -1,16 +1,61 @@
 #include "link_label.h"
 
+#include <cmath>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace vorlenta {
+namespace {
+
+double relative_luminance(const QColor &colour)
+{
+    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+} // namespace
+
+double contrast_ratio(const QColor &a, const QColor &b)
+{
+    const double la = relative_luminance(a);
+    const double lb = relative_luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readable_link_colour(const QColor &background)
+{
+    const QColor blue(0, 0, 255);
+    if (contrast_ratio(blue, background) >= 4.5)
+        return blue;
+    return QColor(128, 170, 255);
+}
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blue);
+    follow_palette();
+}
+
+void LinkLabel::follow_palette()
+{
+    // Setting the label's own palette raises another palette change.
+    if (m_recolouring)
+        return;
+    m_recolouring = true;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, readable_link_colour(p.color(QPalette::Window)));
+    setPalette(p);
+    m_recolouring = false;
+}
+
+void LinkLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        follow_palette();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -22,11 +67,27 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
         emit clicked();
         return;
+    default:
+        QLabel::keyPressEvent(event);
     }
-    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 } // namespace vorlenta

