@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include <QString>
 
@@ -35,7 +36,8 @@ public:
     std::optional<float> body_mass() const { return m_body_mass; }
 
     // Whether Frame3 ("FF Mass") and Frame4 ("Cycling Power (Watts)") are
-    // enabled: only while Text11 holds a number above 0.
+    // enabled: only while Text11 holds a number above 0. Enabled, as the
+    // window is designed, until the first change of Text11 decides.
     bool panels_enabled() const { return m_panels_enabled; }
 
     QString caption(ExchangeButton button) const;

@@ -1,0 +1,140 @@
+#include "calc_model.h"
+
+#include <utility>
+
+#include "calc/acceleration.h"
+#include "calc/body_mass.h"
+#include "calc/cycling_power.h"
+#include "calc/fat_free_mass.h"
+#include "calc/mass_conversion.h"
+#include "calc/one_rep_max.h"
+#include "calc/running_cycling.h"
+#include "fields/field_rules.h"
+
+namespace vorlenta {
+namespace {
+
+std::size_t index_of(ExchangeButton button)
+{
+    return button == ExchangeButton::Command1 ? 0 : 1;
+}
+
+} // namespace
+
+CalcModel::CalcModel()
+{
+    m_store.add_change_listener([this](Field field) { field_changed(field); });
+}
+
+QString CalcModel::caption(ExchangeButton button) const
+{
+    return m_captions[index_of(button)];
+}
+
+void CalcModel::set_caption(ExchangeButton button, const QString &caption)
+{
+    QString &current = m_captions[index_of(button)];
+    if (current == caption)
+        return;
+    current = caption;
+    for (const CaptionListener &listener : m_caption_listeners)
+        listener(button, caption);
+}
+
+void CalcModel::on_panels_changed(PanelsListener listener)
+{
+    m_panels_listeners.push_back(std::move(listener));
+}
+
+void CalcModel::on_caption_changed(CaptionListener listener)
+{
+    m_caption_listeners.push_back(std::move(listener));
+}
+
+void CalcModel::on_message(MessageRequest request)
+{
+    m_message = std::move(request);
+}
+
+void CalcModel::leave(Field field)
+{
+    leave_field(m_store, field);
+}
+
+void CalcModel::key_down(Field field)
+{
+    if (const std::optional<ArrowTurn> turn = vorlenta::key_down(m_store, field))
+        set_caption(turn->button, turn->caption);
+}
+
+void CalcModel::Command1_Click()
+{
+    exchange_mass_units(m_store);
+}
+
+void CalcModel::Command2_Click()
+{
+    if (exchange_running_cycling(m_store, m_body_mass) == Conversion::BodyMassMissing && m_message)
+        m_message(QString::fromUtf16(insert_body_mass_first));
+}
+
+void CalcModel::field_changed(Field field)
+{
+    switch (field) {
+    case Field::Text2:
+    case Field::Text3:
+        onerm_calculation(m_store, m_body_mass);
+        break;
+    case Field::Text6:
+    case Field::Text7:
+    case Field::Text8:
+    case Field::Text9:
+        accel_calculation(m_store);
+        break;
+    case Field::Text11:
+        Text11_Change();
+        break;
+    case Field::Text12:
+    case Field::Text14:
+        ffm_calculation(m_store, m_body_mass);
+        break;
+    case Field::Text16:
+    case Field::Text17:
+    case Field::Text18:
+    case Field::Text19: // the results too: their writes rerun the calculation
+    case Field::Text20:
+        run_cycling_power();
+        break;
+    default: // the conversion fields and the other results run nothing
+        break;
+    }
+}
+
+void CalcModel::Text11_Change()
+{
+    // A text that does not convert leaves the body mass as it was.
+    assign_if_succeeded(m_body_mass, read_body_mass(m_store));
+    set_panels_enabled(holds_body_mass(m_store) && value_of(m_body_mass) > 0.0f);
+
+    // The calculations run whatever the outcome above; each has its guards.
+    run_cycling_power();
+    ffm_calculation(m_store, m_body_mass);
+    onerm_calculation(m_store, m_body_mass);
+}
+
+void CalcModel::run_cycling_power()
+{
+    ++m_cycling_power_runs;
+    calculate_cycling_power(m_store, m_body_mass);
+}
+
+void CalcModel::set_panels_enabled(bool enabled)
+{
+    if (m_panels_enabled == enabled)
+        return;
+    m_panels_enabled = enabled;
+    for (const PanelsListener &listener : m_panels_listeners)
+        listener(enabled);
+}
+
+} // namespace vorlenta

@@ -1,0 +1,40 @@
+#pragma once
+
+// Conversion between a running speed and the equivalent cycling power for the
+// rider's body mass: 1 W/kg of cycling power matches 3.544 km/h of running.
+// Each click converts once; the body mass must be known first.
+
+#include "calc/checked.h"
+#include "fields/text_store.h"
+
+namespace vorlenta {
+
+// What the host shows when a conversion finds no body mass.
+inline constexpr char16_t insert_body_mass_first[] = u"Please insert body mass first.";
+
+enum class Conversion {
+    Done,            // converted, or nothing to convert
+    BodyMassMissing, // body mass 0 or never read: nothing was written
+};
+
+// (power / body_mass) × 3.544: the quotient single, the product double.
+Working<double> running_speed(float power, float body_mass);
+
+// ((speed / 3.544) × body_mass) in double precision, held in single.
+Working<float> cycling_power_for_speed(Working<float> speed, float body_mass);
+
+// Text22 (W) → Text21 (km/h, "0.0"). Writes nothing when Text22 holds no number
+// or the speed comes out as 0.
+Conversion convert_cyclingtorunning(TextStore &store, Working<float> body_mass);
+
+// Text21 (km/h) → Text22 (W, "0"). Writes nothing when Text21 holds no number
+// or the power comes out as 0.
+Conversion convert_runningtocycling(TextStore &store, Working<float> body_mass);
+
+// The click on Command2: a running speed of 0 converts power to speed, any
+// other speed to power. A key press in one field zeroes the other, so this
+// converts from the field typed in last. A speed that is no number yet (empty
+// or half-typed while the focus is still in Text21) counts as 0.
+Conversion exchange_running_cycling(TextStore &store, Working<float> body_mass);
+
+} // namespace vorlenta
