@@ -36,26 +36,11 @@ QColor readable_link_colour(const QColor &background)
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    follow_palette();
 }
 
-void LinkLabel::follow_palette()
+QColor LinkLabel::link_colour() const
 {
-    // Setting the label's own palette raises another palette change.
-    if (m_recolouring)
-        return;
-    m_recolouring = true;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, readable_link_colour(p.color(QPalette::Window)));
-    setPalette(p);
-    m_recolouring = false;
-}
-
-void LinkLabel::changeEvent(QEvent *event)
-{
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        follow_palette();
+    return readable_link_colour(palette().color(QPalette::Window));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -78,12 +63,16 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void LinkLabel::paintEvent(QPaintEvent *event)
+void LinkLabel::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    // Painted here rather than through the label's palette, so that the
+    // colour follows every change of the window's background.
+    QPainter painter(this);
+    painter.setPen(link_colour());
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), text(),
+                          QPalette::NoRole);
     if (!hasFocus())
         return;
-    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.backgroundColor = palette().color(QPalette::Window);

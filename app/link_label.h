@@ -22,18 +22,16 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(QWidget *parent = nullptr);
 
+    // The colour the text shows in on the current background.
+    QColor link_colour() const;
+
 signals:
     void clicked();
 
 protected:
-    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    void follow_palette();
-    bool m_recolouring = false;
 };
 
 } // namespace vorlenta
