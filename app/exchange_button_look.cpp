@@ -20,7 +20,7 @@ void apply_look(QPushButton &button, const ExchangeButtonLook &look)
     button.setStyleSheet(QStringLiteral(
         "QPushButton { color: %1; background-color: %2; border: 1px solid %1; border-radius: 3px; }"
         "QPushButton:hover { color: %3; background-color: %4; border-color: %4; }"
-        "QPushButton:focus { border: 2px solid %4; background-color: %2; }"
+        "QPushButton:focus { border: 2px solid %4; background-color: %2; outline: none; }"
         "QPushButton:focus:hover { background-color: %4; }"
         "QPushButton:pressed { color: %2; background-color: %1; }")
         .arg(look.text.name(), look.background.name(), look.hover_text.name(), look.hover_background.name()));

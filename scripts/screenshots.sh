@@ -17,7 +17,7 @@ pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 window=
 for _ in $(seq 1 100); do
-    window=$(xdotool search --name '^Vorlenta$' 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible --name '^Vorlenta$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.1
 done
