@@ -270,6 +270,12 @@ void FirstDisplayTest::exchange_buttons_are_orange_on_white()
             orange = image.pixelColor(x, y) == QColor(252, 147, 31);
     }
     QVERIFY(orange);
+
+    // Under the mouse the button turns navy, its caption still orange.
+    QTest::mouseMove(button, button->rect().center());
+    QTRY_VERIFY(button->underMouse());
+    const QImage hovered = button->grab().toImage();
+    QCOMPARE(hovered.pixelColor(hovered.width() / 8, hovered.height() / 2), QColor(0, 0, 128));
 }
 
 void FirstDisplayTest::window_is_centred_on_the_screen()
