@@ -1,0 +1,33 @@
+#pragma once
+
+// Counts and positions of the evaluator are 16-bit signed integers; passing
+// 32,767 is the overflow error (6), never a silent wrap.
+
+#include <cstdint>
+#include <limits>
+
+#include <QString>
+
+#include "eval/eval_error.h"
+
+namespace vorlenta {
+
+inline std::int16_t add16(std::int16_t value, int delta, const QString &source)
+{
+    const int sum = int(value) + delta;
+    if (sum > std::numeric_limits<std::int16_t>::max()
+        || sum < std::numeric_limits<std::int16_t>::min())
+        throw EvalError::runtime(eval_errors::Overflow, source);
+    return std::int16_t(sum);
+}
+
+// A count held in a wider type, narrowed to 16 bits with overflow detection.
+inline std::int16_t to16(long long count, const QString &source)
+{
+    if (count > std::numeric_limits<std::int16_t>::max()
+        || count < std::numeric_limits<std::int16_t>::min())
+        throw EvalError::runtime(eval_errors::Overflow, source);
+    return std::int16_t(count);
+}
+
+} // namespace vorlenta

@@ -1,0 +1,91 @@
+#pragma once
+
+// The one error type of the expression evaluator, and the numbers it carries.
+//
+// Numbers follow the platform convention of the original component: small
+// positive numbers are the runtime's own errors, and errors defined by the
+// evaluator's classes are 0x80040000 plus a small number (negative when read as
+// a signed 32-bit value).
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include <QString>
+
+namespace vorlenta {
+
+namespace eval_errors {
+
+inline constexpr std::int32_t ObjectErrorBase = std::int32_t(0x80040000u);
+
+// A function argument outside its domain: square root of a negative number
+// ("S(-4)"), logarithm of zero or of a negative number ("L0"), a negative
+// number raised to a non-integral power ("(-8)^(1/3)"). Shown as a notice.
+inline constexpr std::int32_t InvalidArgument = 5;
+
+// A value beyond its type's range. Raised by Evaluate for an expression of
+// 32,767 characters or more, or with more than 32,760 pending operators
+// (40,000 "(" in a row); shown as a notice for a result or a number beyond the
+// range of a double ("10^400", "E1000", a 400-digit literal, a symbol whose
+// text is "1e400") and for a postfix text longer than 32,767 characters.
+inline constexpr std::int32_t Overflow = 6;
+
+// Division by zero ("1/0"), zero divided by zero included ("0/0"), and zero
+// raised to a negative power ("0^-1"). Shown as a notice.
+inline constexpr std::int32_t DivisionByZero = 11;
+
+// Arithmetic on a text value that does not read as a number. The evaluation
+// only ever computes with numbers, so Evaluate does not meet it.
+inline constexpr std::int32_t TypeMismatch = 13;
+
+// CStack: GetPopValue on an empty stack (raised), Pop on an empty stack
+// (left pending). 0x80040001.
+inline constexpr std::int32_t EmptyStack = ObjectErrorBase + 1;
+
+// CEval::Evaluate: the expression has a syntax fault, for example "2*(3"
+// (closing parenthesis expected at 5) or "1 2" (operator expected at 3). The
+// description is the fault's message and the error carries its 1-based
+// position. 0x80040002.
+inline constexpr std::int32_t SyntaxFault = ObjectErrorBase + 2;
+
+// CSymbolTable: a value that is no number written to a symbol (Value, write
+// form, with "abc"). Also raised by Evaluate when an expression uses a symbol
+// whose stored value is no number, which only a caller filling m_Symbols
+// directly can cause. 0x8004000A.
+inline constexpr std::int32_t InvalidSymbolValue = ObjectErrorBase + 10;
+
+// CSymbolTable: Value (write form) for a name that is not defined. 0x8004000C.
+inline constexpr std::int32_t SymbolNotDefined = ObjectErrorBase + 12;
+
+} // namespace eval_errors
+
+// The runtime's message for one of its own error numbers ("Overflow" for 6);
+// empty for numbers it does not know.
+QString runtime_message(std::int32_t number);
+
+class EvalError : public std::exception {
+public:
+    EvalError(std::int32_t number, QString source, QString description, int position = 0);
+
+    // A runtime error (5, 6, 11, 13) with the runtime's own message.
+    static EvalError runtime(std::int32_t number, const QString &source);
+
+    std::int32_t number() const noexcept { return m_number; }
+    const QString &source() const noexcept { return m_source; }
+    const QString &description() const noexcept { return m_description; }
+    // The 1-based position of a syntax fault in the expression, in UTF-16 code
+    // units; 0 for every other error.
+    int position() const noexcept { return m_position; }
+
+    const char *what() const noexcept override { return m_what.c_str(); }
+
+private:
+    std::int32_t m_number;
+    QString m_source;
+    QString m_description;
+    int m_position;
+    std::string m_what;
+};
+
+} // namespace vorlenta

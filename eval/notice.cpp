@@ -1,0 +1,60 @@
+#include "notice.h"
+
+#include <QDebug>
+
+#include "eval/eval_error.h"
+
+namespace vorlenta {
+namespace {
+
+NoticeHandler &installed_handler()
+{
+    static NoticeHandler handler;
+    return handler;
+}
+
+QString arithmetic_text(std::int32_t number)
+{
+    const QString lead = QStringLiteral("The expression cannot be evaluated: ");
+    switch (number) {
+    case eval_errors::DivisionByZero:
+        return lead + QStringLiteral("it divides by zero.");
+    case eval_errors::InvalidArgument:
+        return lead
+               + QStringLiteral("a square root, logarithm or power is taken of a number "
+                                "outside its range.");
+    default:
+        return lead + QStringLiteral("a number or a result is too large.");
+    }
+}
+
+} // namespace
+
+NoticeHandler install_notice_handler(NoticeHandler handler)
+{
+    return std::exchange(installed_handler(), std::move(handler));
+}
+
+void show_notice(const Notice &notice)
+{
+    if (const NoticeHandler &handler = installed_handler())
+        handler(notice);
+    else
+        qWarning().noquote() << notice.text;
+}
+
+Notice notice_for(std::int32_t number, const QString &message)
+{
+    switch (number) {
+    case eval_errors::InvalidArgument:
+    case eval_errors::Overflow:
+    case eval_errors::DivisionByZero:
+        return {NoticeKind::ArithmeticFault, NoticeIcon::Information, number,
+                arithmetic_text(number)};
+    default:
+        return {NoticeKind::Error, NoticeIcon::None, number,
+                QString::number(number) + QStringLiteral(", ") + message};
+    }
+}
+
+} // namespace vorlenta
