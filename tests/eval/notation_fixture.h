@@ -29,15 +29,7 @@ inline std::ostream &operator<<(std::ostream &out, Notation notation)
 // The text with "." and "," exchanged in the comma notation.
 inline QString in_notation(QString text, Notation notation)
 {
-    if (notation == Notation::Comma) {
-        for (QChar &c : text) {
-            if (c == u'.')
-                c = u',';
-            else if (c == u',')
-                c = u'.';
-        }
-    }
-    return text;
+    return notation == Notation::Comma ? in_comma_notation(std::move(text)) : text;
 }
 
 class ScopedNotation {

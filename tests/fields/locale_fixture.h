@@ -4,6 +4,7 @@
 // so no test leaks its locale into the next.
 
 #include <QLocale>
+#include <QString>
 
 namespace vorlenta::testing {
 
@@ -17,6 +18,19 @@ public:
 private:
     QLocale m_previous;
 };
+
+// A text written in "." notation, with "." and "," exchanged, as a user in a
+// decimal-comma locale would write it.
+inline QString in_comma_notation(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u'.')
+            c = u',';
+        else if (c == u',')
+            c = u'.';
+    }
+    return text;
+}
 
 inline QLocale point_locale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
 inline QLocale comma_locale() { return QLocale(QLocale::German, QLocale::Germany); }

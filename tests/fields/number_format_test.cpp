@@ -11,6 +11,7 @@ namespace vorlenta {
 namespace {
 
 using testing::comma_locale;
+using testing::in_comma_notation;
 using testing::point_locale;
 using testing::ScopedLocale;
 
@@ -20,7 +21,7 @@ struct NumericCase {
     bool numeric;
 };
 
-// The same cases hold in a "," locale once the separators are swapped.
+// The same cases hold in a "," locale once the separators are exchanged.
 const NumericCase numeric_cases[] = {
     {"whole number", u"80", true},
     {"one decimal", u"72.5", true},
@@ -47,19 +48,6 @@ const NumericCase numeric_cases[] = {
     {"inner blank", u"1 000", false},
 };
 
-QString in_comma_notation(const char16_t *point_text)
-{
-    // Swap "." and "," so that each case reads the same in a comma locale.
-    QString text = QString::fromUtf16(point_text);
-    for (QChar &c : text) {
-        if (c == u'.')
-            c = u',';
-        else if (c == u',')
-            c = u'.';
-    }
-    return text;
-}
-
 TEST(NumericTest, RecognisesNumbersInAPointLocale)
 {
     const ScopedLocale locale(point_locale());
@@ -71,7 +59,7 @@ TEST(NumericTest, RecognisesNumbersInACommaLocale)
 {
     const ScopedLocale locale(comma_locale());
     for (const NumericCase &c : numeric_cases)
-        EXPECT_EQ(is_numeric(in_comma_notation(c.point_text)), c.numeric) << c.what;
+        EXPECT_EQ(is_numeric(in_comma_notation(QString::fromUtf16(c.point_text))), c.numeric) << c.what;
 }
 
 TEST(NumericTest, GroupSeparatorsAreNoNumbers)
