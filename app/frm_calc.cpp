@@ -6,12 +6,10 @@
 #include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -19,9 +17,9 @@
 #include "captions.h"
 #include "exchange_button_look.h"
 #include "field_edit.h"
+#include "fonts.h"
 #include "fields/apiconstants.h"
 #include "fields/number_format.h"
-#include "layout_fit.h"
 #include "layout_table.h"
 #include "link_label.h"
 #include "version_info.h"
@@ -31,25 +29,6 @@ namespace {
 
 // The tag property carries the address a click hands to the desktop.
 constexpr const char *tag = "Tag";
-
-bool centred_line(const ControlSpec &spec)
-{
-    return spec.container == Container::Window && spec.kind != ControlKind::TabControl;
-}
-
-QFont bold(QFont font)
-{
-    font.setBold(true);
-    return font;
-}
-
-// Set explicitly, so that the bold caption font of a frame does not pass on
-// to the labels and fields inside it.
-QFont regular(QFont font)
-{
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 } // namespace
 
@@ -157,7 +136,7 @@ void frm_calc::build_controls()
             label->setText(name);
             const bool bold_line = spec.kind == ControlKind::LinkLabel || name == u"Label23";
             label->setFont(bold_line ? bold(regular) : regular);
-            label->setAlignment(centred_line(spec) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            label->setAlignment(stands_centred(spec) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             control = label;
             break;
         }
@@ -203,75 +182,6 @@ void frm_calc::connect_model()
     connect(m_buttons.at(ExchangeButton::Command2), &QPushButton::clicked, this, [this] { m_model.Command2_Click(); });
     connect(static_cast<LinkLabel *>(m_controls.at(QStringLiteral("Label24"))), &LinkLabel::clicked, this,
             &frm_calc::Label24_Click);
-}
-
-void frm_calc::apply_layout()
-{
-    const auto caption_of = [this](const ControlSpec &spec) -> QString {
-        const QString name = QString::fromLatin1(spec.name);
-        for (const auto table : {frame_captions(), label_captions()}) {
-            for (const CaptionId &caption : table) {
-                if (name == QLatin1String(caption.control))
-                    return m_strings.load(caption.id).value_or(name);
-            }
-        }
-        if (name == u"Label23")
-            return m_strings.load(string_id::visit_line).value_or(name);
-        if (name == u"Label24")
-            return QString::fromUtf8(version_info::web_address);
-        if (name == u"Label25")
-            return QString::fromUtf8(version_info::legal_copyright);
-        return name;
-    };
-    const FitInputs inputs{
-        .caption = caption_of,
-        .tab_captions = {m_strings.load(string_id::tab0).value_or(QStringLiteral("Tab 0")),
-                         m_strings.load(string_id::tab1).value_or(QStringLiteral("Tab 1"))},
-        .regular = font(),
-        .bold = bold(font()),
-    };
-    m_scale = fit_scale(inputs);
-
-    for (const auto &[control, spec] : m_specs) {
-        if (spec->container == Container::Tab0 || spec->container == Container::Tab1)
-            continue; // placed against their page, see place_frames_on
-        if (auto *label = qobject_cast<QLabel *>(control))
-            place_label(label);
-        else
-            control->setGeometry(scaled(spec->left, spec->top, spec->width, spec->height, m_scale));
-    }
-    for (int i = 0; i < m_tabs->count(); ++i)
-        place_frames_on(m_tabs->widget(i));
-
-    centralWidget()->setFixedSize(scaled(0, 0, window_width_twips, window_height_twips, m_scale).size());
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-}
-
-void frm_calc::place_frames_on(QWidget *page)
-{
-    // Frames on a tab are placed from the tab control's top-left corner, tab
-    // row included; the page itself starts below that row.
-    const QPoint page_origin = page->mapTo(m_tabs, QPoint(0, 0));
-    const Container tab = m_tabs->indexOf(page) == 0 ? Container::Tab0 : Container::Tab1;
-    for (const auto &[control, spec] : m_specs) {
-        if (spec->container == tab)
-            control->setGeometry(
-                scaled(spec->left, spec->top, spec->width, spec->height, m_scale).translated(-page_origin));
-    }
-}
-
-void frm_calc::place_label(QLabel *label)
-{
-    // Labels size themselves to their caption: those in frames keep their
-    // left edge, the three lines under the tabs keep their common centre.
-    const ControlSpec &spec = *m_specs.at(label);
-    label->adjustSize();
-    const QRect designed = scaled(spec.left, spec.top, spec.width, spec.height, m_scale);
-    if (centred_line(spec))
-        label->move(designed.center().x() - label->width() / 2, designed.top());
-    else
-        label->move(designed.topLeft());
 }
 
 bool frm_calc::eventFilter(QObject *watched, QEvent *event)
@@ -348,50 +258,6 @@ void frm_calc::Form_Load()
     }
 
     apiconstants::DecimalSeparator = apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL);
-}
-
-void frm_calc::describe_for_assistive_technology()
-{
-    // A field is announced by the caption above it; the body mass, alone in
-    // its frame, by the frame's caption.
-    for (const auto &[field, edit] : m_fields) {
-        const ControlSpec &spec = *m_specs.at(edit);
-        QString name = static_cast<QGroupBox *>(m_controls.at(QString::fromLatin1(spec.frame)))->title();
-        for (const auto &[control, other] : m_specs) {
-            if (other->kind == ControlKind::Label && other->container == Container::Frame
-                && QByteArrayView(other->frame) == QByteArrayView(spec.frame) && other->left == spec.left) {
-                auto *label = static_cast<QLabel *>(control);
-                label->setBuddy(edit);
-                name = label->text();
-            }
-        }
-        edit->setAccessibleName(name);
-    }
-
-    const auto describe = [this](ExchangeButton which, const QString &what) {
-        m_buttons.at(which)->setAccessibleName(what);
-        m_buttons.at(which)->setToolTip(what);
-    };
-    describe(ExchangeButton::Command1, QStringLiteral("Convert between kilograms and pounds"));
-    describe(ExchangeButton::Command2, QStringLiteral("Convert between running speed and cycling power"));
-
-    QWidget *link = m_controls.at(QStringLiteral("Label24"));
-    link->setAccessibleName(static_cast<QLabel *>(link)->text());
-    link->setAccessibleDescription(QStringLiteral("Opens the maker's web site"));
-    link->setToolTip(QStringLiteral("Open %1").arg(static_cast<QLabel *>(link)->text()));
-}
-
-void frm_calc::add_keyboard_shortcuts()
-{
-    // Ctrl+Tab and Ctrl+Shift+Tab come with the tab control; Ctrl+PgDown and
-    // Ctrl+PgUp move between the tabs as well.
-    const auto step = [this](int by) {
-        m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + m_tabs->count()) % m_tabs->count());
-    };
-    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this, [step] { step(1); });
-    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
-    connect(previous, &QShortcut::activated, this, [step] { step(-1); });
 }
 
 void frm_calc::mirror(Field field)

@@ -31,6 +31,12 @@ inline constexpr int twips_per_pixel = 15;
 
 std::span<const ControlSpec> layout_table();
 
+// The three lines under the tab control stand centred one under the other.
+constexpr bool stands_centred(const ControlSpec &spec)
+{
+    return spec.container == Container::Window && spec.kind != ControlKind::TabControl;
+}
+
 // Text boxes, exchange buttons and the tab control take the focus; frames and
 // labels carry tab indexes but never do.
 constexpr bool takes_focus(ControlKind kind)
