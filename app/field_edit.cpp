@@ -17,33 +17,49 @@ bool moves_within_window(Qt::FocusReason reason)
         && reason != Qt::MenuBarFocusReason;
 }
 
+} // namespace
+
 // Lets an edit through unless it makes the text longer than the field's
 // limit. A longer text that the program wrote can still be shortened or
-// overtyped, but not lengthened.
-class LengthLimit : public QValidator {
+// overtyped, but not lengthened; undo may bring it back as it was.
+class FieldEdit::LengthLimit : public QValidator {
 public:
     LengthLimit(int limit, QLineEdit *edit) : QValidator(edit), m_limit(limit)
     {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_length = text.size(); });
-        m_length = edit->text().size();
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { m_shown = text.size(); });
+    }
+
+    // The program is about to show this text: it passes as it is, however
+    // long. (Knowing it only after the change would leave QLineEdit taking
+    // it for an invalid edit, and then letting every edit through.)
+    void allow(const QString &text)
+    {
+        m_program_text = text;
+        m_shown = text.size();
     }
 
     State validate(QString &input, int &) const override
     {
-        return input.size() <= std::max<qsizetype>(m_limit, m_length) ? Acceptable : Invalid;
+        return input.size() <= std::max(m_limit, m_shown) || input == m_program_text ? Acceptable : Invalid;
     }
 
 private:
-    int m_limit;
-    qsizetype m_length = 0;
+    qsizetype m_limit;
+    qsizetype m_shown = 0;
+    QString m_program_text;
 };
-
-} // namespace
 
 FieldEdit::FieldEdit(Field field, QWidget *parent) : QLineEdit(parent), m_field(field)
 {
     setObjectName(name_of(field));
-    setValidator(new LengthLimit(spec_of(field).max_length, this));
+    m_length_limit = new LengthLimit(spec_of(field).max_length, this);
+    setValidator(m_length_limit);
+}
+
+void FieldEdit::show_text(const QString &text)
+{
+    m_length_limit->allow(text);
+    setText(text);
 }
 
 void FieldEdit::focusInEvent(QFocusEvent *event)

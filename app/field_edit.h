@@ -21,6 +21,9 @@ public:
 
     Field field() const { return m_field; }
 
+    // Shows a text the program wrote, whole, whatever the field's limit.
+    void show_text(const QString &text);
+
 signals:
     void left(vorlenta::Field field);
     void keyDown(vorlenta::Field field);
@@ -32,7 +35,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    class LengthLimit;
+
     Field m_field;
+    LengthLimit *m_length_limit = nullptr;
     bool m_select_on_press = false;
 };
 

@@ -266,7 +266,7 @@ void frm_calc::mirror(Field field)
     const QString &text = m_model.store().text(field);
     if (edit->text() == text)
         return;
-    edit->setText(text);
+    edit->show_text(text);
     // A long result shows its leading digits while the field is not edited.
     if (!edit->hasFocus())
         edit->setCursorPosition(0);

@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool
     librsvg2-bin dpkg-dev file desktop-file-utils appstream tidy
+    galculator dbus-daemon libx11-dev
 )
 
 missing=()

@@ -175,6 +175,14 @@ void FieldBehaviourTest::a_long_result_is_kept_whole_and_selected_on_entering()
     QCOMPARE(max->text(), QStringLiteral("-125000.0"));
     QTest::keyClick(max, Qt::Key_5);
     QCOMPARE(max->text(), QStringLiteral("-125000.0"));
+
+    // Nor can a long result be lengthened by typing straight after it.
+    type_into(*window, "Text3", QStringLiteral("36"));
+    QCOMPARE(max->text(), QStringLiteral("3703.70"));
+    QTest::mouseClick(max, Qt::LeftButton, {}, max->rect().center());
+    QTest::keyClick(max, Qt::Key_End);
+    QTest::keyClicks(max, QStringLiteral("123"));
+    QCOMPARE(max->text(), QStringLiteral("3703.70"));
 }
 
 void FieldBehaviourTest::a_key_in_a_conversion_field_zeroes_its_partner_data()

@@ -80,7 +80,7 @@ struct CalculationSpec {
     std::initializer_list<Field> results; // fields it writes
 };
 
-inline constexpr std::array<CalculationSpec, 4> calculations{{
+inline const std::array<CalculationSpec, 4> calculations{{
     {Calculation::OneRepMax, {Field::Text2, Field::Text3, Field::Text11}, {Field::Text4, Field::Text5}},
     {Calculation::FatFreeMass, {Field::Text12, Field::Text14, Field::Text11}, {Field::Text13, Field::Text15}},
     {Calculation::Acceleration, {Field::Text6, Field::Text7, Field::Text8, Field::Text9}, {Field::Text10}},
