@@ -35,7 +35,10 @@ constexpr const char *tag = "Tag";
 frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
     : QMainWindow(parent), m_strings(strings)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/vorlenta/vorlenta.svg")));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/vorlenta/icons/%1x%1/vorlenta.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     build_menu();
     build_controls();
     connect_model();

@@ -35,7 +35,7 @@ version=$(dpkg-deb -f "$deb" Version)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 [ "$(dpkg-deb -f "$deb" Package)" = vorlenta ] || fail "package name is not vorlenta"
-for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins; do
+for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -Eq "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency"
 done
 
