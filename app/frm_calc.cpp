@@ -12,10 +12,11 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "apiconstants_desktop.h"
 #include "captions.h"
-#include "exchange_button_look.h"
+#include "exchange_button_widget.h"
 #include "field_edit.h"
 #include "fonts.h"
 #include "fields/apiconstants.h"
@@ -35,10 +36,6 @@ constexpr const char *tag = "Tag";
 frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
     : QMainWindow(parent), m_strings(strings)
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/vorlenta/icons/%1x%1/vorlenta.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
     build_menu();
     build_controls();
     connect_model();
@@ -57,6 +54,22 @@ frm_calc::~frm_calc()
 {
     // Widgets losing the focus while the window goes are not the user leaving.
     m_ending = true;
+}
+
+void frm_calc::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Reading the icon's images loads Qt's image plugins: do it once the
+    // window is on the screen rather than before.
+    if (!m_icon_set) {
+        m_icon_set = true;
+        QTimer::singleShot(0, this, [this] {
+            QIcon icon;
+            for (const int size : {16, 24, 32, 48, 64})
+                icon.addFile(QStringLiteral(":/vorlenta/icons/%1x%1/vorlenta.png").arg(size), QSize(size, size));
+            setWindowIcon(icon);
+        });
+    }
 }
 
 void frm_calc::build_menu()
@@ -113,9 +126,7 @@ void frm_calc::build_controls()
             break;
         }
         case ControlKind::ExchangeButton: {
-            auto *button = new QPushButton(name, container);
-            button->setFocusPolicy(Qt::StrongFocus);
-            button->installEventFilter(this); // Enter clicks it, as Space does
+            auto *button = new ExchangeButtonWidget(name, container);
             const ExchangeButton which = name == u"Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2;
             m_buttons[which] = button;
             control = button;
@@ -189,14 +200,6 @@ void frm_calc::connect_model()
 
 bool frm_calc::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        auto *button = qobject_cast<QPushButton *>(watched);
-        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            button->click();
-            return true;
-        }
-    }
     if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) && m_tabs
         && m_tabs->indexOf(static_cast<QWidget *>(watched)) >= 0)
         place_frames_on(static_cast<QWidget *>(watched));
@@ -257,7 +260,7 @@ void frm_calc::Form_Load()
 
     for (const auto &[which, button] : m_buttons) {
         m_model.set_caption(which, QStringLiteral("<->"));
-        apply_look(*button, loaded_exchange_button_look());
+        button->set_look(loaded_exchange_button_look());
     }
 
     apiconstants::DecimalSeparator = apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL);

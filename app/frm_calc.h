@@ -17,11 +17,11 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QTabWidget;
 
 namespace vorlenta {
 
+class ExchangeButtonWidget;
 class FieldEdit;
 struct ControlSpec;
 
@@ -53,18 +53,20 @@ private:
     void mnuexit_Click();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
     StringTable m_strings;
     CalcModel m_model;
     double m_scale = 1.0;
     bool m_ending = false;
+    bool m_icon_set = false;
 
     QTabWidget *m_tabs = nullptr;
     QMenu *m_mnufile = nullptr;
     QAction *m_mnuhelp = nullptr;
     QAction *m_mnuexit = nullptr;
     std::map<Field, FieldEdit *> m_fields;
-    std::map<ExchangeButton, QPushButton *> m_buttons;
+    std::map<ExchangeButton, ExchangeButtonWidget *> m_buttons;
     std::map<QString, QWidget *> m_controls;   // every control of the layout table by name
     std::map<QWidget *, const ControlSpec *> m_specs;
 };

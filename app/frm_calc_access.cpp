@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+
+#include "exchange_button_widget.h"
 #include <QShortcut>
 #include <QTabWidget>
 

@@ -66,26 +66,26 @@ void fit_frame_labels(Fit &fit, const FitInputs &in)
 
 void fit_frames(Fit &fit, const FitInputs &in)
 {
+    QGroupBox probe;
+    probe.setFont(in.bold);
+    probe.ensurePolished();
+    QStyleOptionGroupBox option;
+    option.initFrom(&probe);
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.rect = QRect(0, 0, 1000, 200);
+    option.textAlignment = Qt::AlignLeft;
+    option.lineWidth = 1;
+    const QStyle *style = probe.style();
     for (const ControlSpec &c : layout_table()) {
         if (c.kind != ControlKind::Frame)
             continue;
-        QGroupBox probe(in.caption(c));
-        probe.setFont(in.bold);
-        probe.ensurePolished();
-        QStyleOptionGroupBox option;
-        option.initFrom(&probe);
-        option.text = probe.title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        option.rect = QRect(0, 0, 1000, 200);
-        option.textAlignment = Qt::AlignLeft;
-        option.lineWidth = 1;
-        const QRect title =
-            probe.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &probe);
+        option.text = in.caption(c);
+        const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &probe);
         // The caption keeps as much room after it as the frame leaves before
         // it, at least 8 pixels on each side.
         fit.need(title.width() + 2 * std::max(title.left(), 8), c.width);
         const QRect contents =
-            probe.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &probe);
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &probe);
         fit.need(contents.top(), label_row);
     }
 }
