@@ -45,9 +45,12 @@ void frm_calc::apply_layout()
     for (const auto &[control, spec] : m_specs) {
         if (spec->container == Container::Tab0 || spec->container == Container::Tab1)
             continue; // placed against their page, see place_frames_on
-        if (auto *label = qobject_cast<QLabel *>(control))
-            place_label(label);
-        else
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            // Loading places each label as it sets its caption; only those
+            // it leaves as designed are placed here.
+            if (caption_of(*spec) == label->text())
+                place_label(label);
+        } else
             control->setGeometry(scaled(spec->left, spec->top, spec->width, spec->height, m_scale));
     }
     for (int i = 0; i < m_tabs->count(); ++i)
