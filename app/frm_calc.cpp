@@ -92,16 +92,16 @@ void frm_calc::build_controls()
     const QFont regular = vorlenta::regular(font());
 
     QWidget *pages[2] = {};
-    for (const ControlSpec &spec : layout_table()) {
-        const QString name = QString::fromLatin1(spec.name);
+    for (const LayoutEntry &entry : layout_table()) {
+        const QString name = QString::fromLatin1(entry.name);
         QWidget *container = client;
-        if (spec.container == Container::Tab0 || spec.container == Container::Tab1)
-            container = pages[spec.container == Container::Tab0 ? 0 : 1];
-        else if (spec.container == Container::Frame)
-            container = m_controls.at(QString::fromLatin1(spec.frame));
+        if (entry.container == Container::Tab0 || entry.container == Container::Tab1)
+            container = pages[entry.container == Container::Tab0 ? 0 : 1];
+        else if (entry.container == Container::Frame)
+            container = m_controls.at(QString::fromLatin1(entry.frame));
 
         QWidget *control = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::TabControl: {
             m_tabs = new QTabWidget(container);
             m_tabs->tabBar()->setFont(bold(regular));
@@ -142,28 +142,28 @@ void frm_calc::build_controls()
         }
         case ControlKind::Label:
         case ControlKind::LinkLabel: {
-            auto *label = spec.kind == ControlKind::LinkLabel ? new LinkLabel(container) : new QLabel(container);
+            auto *label = entry.kind == ControlKind::LinkLabel ? new LinkLabel(container) : new QLabel(container);
             // The link is reached by keyboard after every field, and a click on
             // it does not take the focus from the field being edited.
-            if (spec.kind == ControlKind::LinkLabel)
+            if (entry.kind == ControlKind::LinkLabel)
                 label->setFocusPolicy(Qt::TabFocus);
             label->setText(name);
-            const bool bold_line = spec.kind == ControlKind::LinkLabel || name == u"Label23";
+            const bool bold_line = entry.kind == ControlKind::LinkLabel || name == u"Label23";
             label->setFont(bold_line ? bold(regular) : regular);
-            label->setAlignment(stands_centred(spec) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            label->setAlignment(stands_centred(entry) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             control = label;
             break;
         }
         }
         control->setObjectName(name);
         m_controls[name] = control;
-        m_specs[control] = &spec;
+        m_entries[control] = &entry;
     }
 
     // The link comes last, after every control of the layout's tab order.
     std::vector<QWidget *> stops;
-    for (const ControlSpec *spec : tab_order()) {
-        QWidget *control = m_controls.at(QString::fromLatin1(spec->name));
+    for (const LayoutEntry *entry : tab_order()) {
+        QWidget *control = m_controls.at(QString::fromLatin1(entry->name));
         stops.push_back(control == m_tabs ? m_tabs->tabBar() : control);
     }
     stops.push_back(m_controls.at(QStringLiteral("Label24")));
@@ -232,9 +232,9 @@ void frm_calc::Form_Load()
     // Every text box, in the order of the control list, starts at zero; each
     // write raises the field's change event and runs its calculations.
     const QString zero = vorlenta::render(0.0, Pattern::TwoDecimals);
-    for (const ControlSpec &spec : layout_table()) {
-        if (spec.kind == ControlKind::TextBox)
-            m_model.store().set_text(*field_named(QString::fromLatin1(spec.name)), zero);
+    for (const LayoutEntry &entry : layout_table()) {
+        if (entry.kind == ControlKind::TextBox)
+            m_model.store().set_text(*field_named(QString::fromLatin1(entry.name)), zero);
     }
 
     with_string(string_id::tab0, [this](const QString &s) { m_tabs->setTabText(0, s); });

@@ -23,7 +23,7 @@ namespace vorlenta {
 
 class ExchangeButtonWidget;
 class FieldEdit;
-struct ControlSpec;
+struct LayoutEntry;
 
 class frm_calc : public QMainWindow {
     Q_OBJECT
@@ -68,7 +68,7 @@ private:
     std::map<Field, FieldEdit *> m_fields;
     std::map<ExchangeButton, ExchangeButtonWidget *> m_buttons;
     std::map<QString, QWidget *> m_controls;   // every control of the layout table by name
-    std::map<QWidget *, const ControlSpec *> m_specs;
+    std::map<QWidget *, const LayoutEntry *> m_entries;
 };
 
 } // namespace vorlenta

@@ -21,11 +21,11 @@ void frm_calc::describe_for_assistive_technology()
     // A field is announced by the caption above it; the body mass, alone in
     // its frame, by the frame's caption.
     for (const auto &[field, edit] : m_fields) {
-        const ControlSpec &spec = *m_specs.at(edit);
-        QString name = static_cast<QGroupBox *>(m_controls.at(QString::fromLatin1(spec.frame)))->title();
-        for (const auto &[control, other] : m_specs) {
+        const LayoutEntry &entry = *m_entries.at(edit);
+        QString name = static_cast<QGroupBox *>(m_controls.at(QString::fromLatin1(entry.frame)))->title();
+        for (const auto &[control, other] : m_entries) {
             if (other->kind == ControlKind::Label && other->container == Container::Frame
-                && QByteArrayView(other->frame) == QByteArrayView(spec.frame) && other->left == spec.left) {
+                && QByteArrayView(other->frame) == QByteArrayView(entry.frame) && other->left == entry.left) {
                 auto *label = static_cast<QLabel *>(control);
                 label->setBuddy(edit);
                 name = label->text();

@@ -17,8 +17,8 @@ namespace vorlenta {
 
 void frm_calc::apply_layout()
 {
-    const auto caption_of = [this](const ControlSpec &spec) -> QString {
-        const QString name = QString::fromLatin1(spec.name);
+    const auto caption_of = [this](const LayoutEntry &entry) -> QString {
+        const QString name = QString::fromLatin1(entry.name);
         for (const auto table : {frame_captions(), label_captions()}) {
             for (const CaptionId &caption : table) {
                 if (name == QLatin1String(caption.control))
@@ -42,16 +42,16 @@ void frm_calc::apply_layout()
     };
     m_scale = fit_scale(inputs);
 
-    for (const auto &[control, spec] : m_specs) {
-        if (spec->container == Container::Tab0 || spec->container == Container::Tab1)
+    for (const auto &[control, entry] : m_entries) {
+        if (entry->container == Container::Tab0 || entry->container == Container::Tab1)
             continue; // placed against their page, see place_frames_on
         if (auto *label = qobject_cast<QLabel *>(control)) {
             // Loading places each label as it sets its caption; only those
             // it leaves as designed are placed here.
-            if (caption_of(*spec) == label->text())
+            if (caption_of(*entry) == label->text())
                 place_label(label);
         } else
-            control->setGeometry(scaled(spec->left, spec->top, spec->width, spec->height, m_scale));
+            control->setGeometry(scaled(entry->left, entry->top, entry->width, entry->height, m_scale));
     }
     for (int i = 0; i < m_tabs->count(); ++i)
         place_frames_on(m_tabs->widget(i));
@@ -67,10 +67,10 @@ void frm_calc::place_frames_on(QWidget *page)
     // row included; the page itself starts below that row.
     const QPoint page_origin = page->mapTo(m_tabs, QPoint(0, 0));
     const Container tab = m_tabs->indexOf(page) == 0 ? Container::Tab0 : Container::Tab1;
-    for (const auto &[control, spec] : m_specs) {
-        if (spec->container == tab)
+    for (const auto &[control, entry] : m_entries) {
+        if (entry->container == tab)
             control->setGeometry(
-                scaled(spec->left, spec->top, spec->width, spec->height, m_scale).translated(-page_origin));
+                scaled(entry->left, entry->top, entry->width, entry->height, m_scale).translated(-page_origin));
     }
 }
 
@@ -78,10 +78,10 @@ void frm_calc::place_label(QLabel *label)
 {
     // Labels size themselves to their caption: those in frames keep their
     // left edge, the three lines under the tabs keep their common centre.
-    const ControlSpec &spec = *m_specs.at(label);
+    const LayoutEntry &entry = *m_entries.at(label);
     label->adjustSize();
-    const QRect designed = scaled(spec.left, spec.top, spec.width, spec.height, m_scale);
-    if (stands_centred(spec))
+    const QRect designed = scaled(entry.left, entry.top, entry.width, entry.height, m_scale);
+    if (stands_centred(entry))
         label->move(designed.center().x() - label->width() / 2, designed.top());
     else
         label->move(designed.topLeft());

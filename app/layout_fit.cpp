@@ -23,10 +23,10 @@ constexpr int gap = 6;          // pixels of air after a label's text
 constexpr int label_row = 240;  // labels stand at this top in their frame
 constexpr int field_row = 480;  // and the fields under them at this one
 
-const ControlSpec &control_named(std::string_view name)
+const LayoutEntry &control_named(std::string_view name)
 {
     const auto table = layout_table();
-    return *std::ranges::find_if(table, [&](const ControlSpec &c) { return name == c.name; });
+    return *std::ranges::find_if(table, [&](const LayoutEntry &c) { return name == c.name; });
 }
 
 class Fit {
@@ -47,14 +47,14 @@ private:
 void fit_frame_labels(Fit &fit, const FitInputs &in)
 {
     const QFontMetrics metrics(in.regular);
-    std::map<std::string_view, std::vector<const ControlSpec *>> rows;
-    for (const ControlSpec &c : layout_table()) {
+    std::map<std::string_view, std::vector<const LayoutEntry *>> rows;
+    for (const LayoutEntry &c : layout_table()) {
         if (c.kind == ControlKind::Label && c.container == Container::Frame)
             rows[c.frame].push_back(&c);
     }
     for (auto &[frame_name, row] : rows) {
-        std::ranges::sort(row, {}, &ControlSpec::left);
-        const ControlSpec &frame = control_named(frame_name);
+        std::ranges::sort(row, {}, &LayoutEntry::left);
+        const LayoutEntry &frame = control_named(frame_name);
         for (std::size_t i = 0; i < row.size(); ++i) {
             const int room_end = i + 1 < row.size() ? row[i + 1]->left : frame.width;
             const int text = metrics.horizontalAdvance(in.caption(*row[i]));
@@ -76,7 +76,7 @@ void fit_frames(Fit &fit, const FitInputs &in)
     option.textAlignment = Qt::AlignLeft;
     option.lineWidth = 1;
     const QStyle *style = probe.style();
-    for (const ControlSpec &c : layout_table()) {
+    for (const LayoutEntry &c : layout_table()) {
         if (c.kind != ControlKind::Frame)
             continue;
         option.text = in.caption(c);
@@ -96,15 +96,15 @@ void fit_entry_fields(Fit &fit, const FitInputs &in)
     probe.setFont(in.regular);
     const int frame_and_margins = probe.sizeHint().width() - QFontMetrics(in.regular).horizontalAdvance(u'x') * 17;
     const QFontMetrics metrics(in.regular);
-    for (const FieldSpec &field : field_specs()) {
-        const ControlSpec &c = control_named(field.name);
+    for (const FieldEntry &field : field_entries()) {
+        const LayoutEntry &c = control_named(field.name);
         fit.need(probe.sizeHint().height(), c.height);
         const QString widest(field.max_length, u'0');
         fit.need(metrics.horizontalAdvance(widest) + std::max(frame_and_margins, 6), c.width);
     }
     const QFontMetrics bold(in.bold);
     for (const char *name : {"Command1", "Command2"}) {
-        const ControlSpec &c = control_named(name);
+        const LayoutEntry &c = control_named(name);
         fit.need(bold.horizontalAdvance(QStringLiteral("<->")) + 16, c.width);
         fit.need(probe.sizeHint().height(), c.height);
     }
@@ -116,7 +116,7 @@ void fit_tabs(Fit &fit, const FitInputs &in)
     probe.setFont(in.bold);
     for (const QString &caption : in.tab_captions)
         probe.addTab(caption);
-    const ControlSpec &tabs = control_named("SSTab1");
+    const LayoutEntry &tabs = control_named("SSTab1");
     fit.need(probe.sizeHint().width() + 4, tabs.width);
     // The first frames stand at 480 twips from the tab control's top edge,
     // under the tab row.
@@ -128,7 +128,7 @@ void fit_foot_lines(Fit &fit, const FitInputs &in)
     const QFontMetrics bold(in.bold);
     const QFontMetrics regular(in.regular);
     for (const char *name : {"Label23", "Label24", "Label25"}) {
-        const ControlSpec &c = control_named(name);
+        const LayoutEntry &c = control_named(name);
         const QFontMetrics &metrics = c.kind == ControlKind::LinkLabel || std::string_view(name) == "Label23"
             ? bold : regular;
         fit.need(metrics.horizontalAdvance(in.caption(c)) + 2 * gap, window_width_twips);

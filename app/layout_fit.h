@@ -18,7 +18,7 @@ namespace vorlenta {
 
 struct FitInputs {
     // The caption a frame or label shows once the window has loaded.
-    std::function<QString(const ControlSpec &)> caption;
+    std::function<QString(const LayoutEntry &)> caption;
     QStringList tab_captions;
     QFont regular; // fields and labels inside frames
     QFont bold;    // frame captions, tabs, exchange buttons, the link lines

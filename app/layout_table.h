@@ -15,7 +15,7 @@ enum class ControlKind { TabControl, Frame, ExchangeButton, TextBox, Label, Link
 // Where a control stands: on the window, on one of the two tabs, or in a frame.
 enum class Container { Window, Tab0, Tab1, Frame };
 
-struct ControlSpec {
+struct LayoutEntry {
     const char *name;       // object name: Text11, Frame3, Command1, …
     ControlKind kind;
     Container container;
@@ -29,12 +29,12 @@ inline constexpr int window_width_twips = 5235;
 inline constexpr int window_height_twips = 5100;
 inline constexpr int twips_per_pixel = 15;
 
-std::span<const ControlSpec> layout_table();
+std::span<const LayoutEntry> layout_table();
 
 // The three lines under the tab control stand centred one under the other.
-constexpr bool stands_centred(const ControlSpec &spec)
+constexpr bool stands_centred(const LayoutEntry &entry)
 {
-    return spec.container == Container::Window && spec.kind != ControlKind::TabControl;
+    return entry.container == Container::Window && entry.kind != ControlKind::TabControl;
 }
 
 // Text boxes, exchange buttons and the tab control take the focus; frames and
@@ -46,6 +46,6 @@ constexpr bool takes_focus(ControlKind kind)
 }
 
 // The focus order: every control that takes the focus, lowest tab index first.
-std::vector<const ControlSpec *> tab_order();
+std::vector<const LayoutEntry *> tab_order();
 
 } // namespace vorlenta

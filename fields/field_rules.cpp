@@ -4,7 +4,7 @@ namespace vorlenta {
 
 void leave_field(TextStore &store, Field field)
 {
-    const std::optional<Pattern> pattern = spec_of(field).leave_pattern;
+    const std::optional<Pattern> pattern = entry_of(field).leave_pattern;
     if (!pattern)
         return;
     // A numeric text beyond the range of a double is rewritten as zero too:
@@ -15,7 +15,7 @@ void leave_field(TextStore &store, Field field)
 
 std::optional<ArrowTurn> key_down(TextStore &store, Field field)
 {
-    const std::optional<KeyRule> rule = spec_of(field).key_rule;
+    const std::optional<KeyRule> rule = entry_of(field).key_rule;
     if (!rule)
         return std::nullopt;
     store.set_text(rule->partner, render(0.0, Pattern::OneDecimal));

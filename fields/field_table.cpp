@@ -15,7 +15,7 @@ constexpr KeyRule zeroes(Field partner, ExchangeButton button, const char16_t *a
     return KeyRule{partner, button, arrow};
 }
 
-const std::array<FieldSpec, field_count> specs{{
+const std::array<FieldEntry, field_count> entries{{
     {Text1, "Text1", 5, one, Frame7, zeroes(Text23, ExchangeButton::Command1, u"->")},
     {Text2, "Text2", 6, one, Frame2, {}},
     {Text3, "Text3", 6, one, Frame2, {}},
@@ -43,21 +43,21 @@ const std::array<FieldSpec, field_count> specs{{
 
 } // namespace
 
-std::span<const FieldSpec, field_count> field_specs()
+std::span<const FieldEntry, field_count> field_entries()
 {
-    return specs;
+    return entries;
 }
 
-const FieldSpec &spec_of(Field field)
+const FieldEntry &entry_of(Field field)
 {
-    return specs[std::size_t(index_of(field))];
+    return entries[std::size_t(index_of(field))];
 }
 
 std::optional<Field> field_named(QStringView name)
 {
     const auto found = std::ranges::find_if(
-        specs, [&](const FieldSpec &spec) { return name == QLatin1String(spec.name); });
-    if (found == specs.end())
+        entries, [&](const FieldEntry &entry) { return name == QLatin1String(entry.name); });
+    if (found == entries.end())
         return std::nullopt;
     return found->field;
 }

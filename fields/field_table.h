@@ -33,7 +33,7 @@ struct KeyRule {
     const char16_t *arrow;  // "->" for the left-hand field, "<-" for the right
 };
 
-struct FieldSpec {
+struct FieldEntry {
     Field field;
     const char *name;                     // "Text1" … "Text23": object name too
     int max_length;                       // typing stops here
@@ -43,10 +43,10 @@ struct FieldSpec {
 };
 
 // Every field, in the order Text1 … Text23.
-std::span<const FieldSpec, field_count> field_specs();
-const FieldSpec &spec_of(Field field);
+std::span<const FieldEntry, field_count> field_entries();
+const FieldEntry &entry_of(Field field);
 
-inline QString name_of(Field field) { return QString::fromLatin1(spec_of(field).name); }
+inline QString name_of(Field field) { return QString::fromLatin1(entry_of(field).name); }
 inline int index_of(Field field) { return static_cast<int>(field) - 1; }
 
 // The field called name ("Text7"), if any.

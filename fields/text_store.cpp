@@ -6,8 +6,8 @@ namespace vorlenta {
 
 TextStore::TextStore()
 {
-    for (const FieldSpec &spec : field_specs())
-        m_texts[std::size_t(index_of(spec.field))] = QString::fromLatin1(spec.name);
+    for (const FieldEntry &entry : field_entries())
+        m_texts[std::size_t(index_of(entry.field))] = QString::fromLatin1(entry.name);
 }
 
 void TextStore::set_text(Field field, const QString &text)

@@ -60,8 +60,8 @@ const QString seventy = QStringLiteral("70");
 void model(benchmark::State &state)
 {
     CalcModel calc;
-    for (const FieldSpec &spec : field_specs())
-        calc.store().set_text(spec.field, QStringLiteral("0.00"));
+    for (const FieldEntry &entry : field_entries())
+        calc.store().set_text(entry.field, QStringLiteral("0.00"));
     fill_inputs(calc);
 
     const int runs_before = calc.cycling_power_runs();

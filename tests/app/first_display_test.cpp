@@ -118,14 +118,14 @@ void FirstDisplayTest::menu_captions()
 
 void FirstDisplayTest::every_field_starts_at_zero()
 {
-    for (const FieldSpec &spec : field_specs()) {
+    for (const FieldEntry &entry : field_entries()) {
         // The cycling power rewrites its results as whole watts, and with no
         // body mass there is no power per kilogram to show.
-        const QString expected = spec.field == Field::Text19 ? QStringLiteral("0")
-            : spec.field == Field::Text20                    ? QString()
+        const QString expected = entry.field == Field::Text19 ? QStringLiteral("0")
+            : entry.field == Field::Text20                    ? QString()
                                                              : QStringLiteral("0.00");
-        QCOMPARE(text_of(*window, spec.name), expected);
-        QCOMPARE(window->model().store().text(spec.field), expected);
+        QCOMPARE(text_of(*window, entry.name), expected);
+        QCOMPARE(window->model().store().text(entry.field), expected);
     }
 }
 
@@ -231,19 +231,19 @@ void FirstDisplayTest::controls_keep_their_designed_places_at_one_scale()
     QCOMPARE(window->centralWidget()->height(), qRound(5100 * scale / 15));
     for (int tab = 0; tab < 2; ++tab) {
         show_tab(*window, tab);
-        for (const ControlSpec &spec : layout_table()) {
-            QWidget *w = control(*window, spec.name);
+        for (const LayoutEntry &entry : layout_table()) {
+            QWidget *w = control(*window, entry.name);
             if (!w->isVisible() || qobject_cast<QLabel *>(w))
                 continue; // labels size themselves to their captions
             // Frames on a tab are placed from the tab control's corner.
-            const QPoint origin = spec.container == Container::Tab0 || spec.container == Container::Tab1
+            const QPoint origin = entry.container == Container::Tab0 || entry.container == Container::Tab1
                 ? w->parentWidget()->mapTo(tabs, QPoint(0, 0)) : QPoint(0, 0);
             const QRect at = w->geometry().translated(origin);
-            const QRect designed(qRound(spec.left * scale / 15), qRound(spec.top * scale / 15),
-                                 qRound(spec.width * scale / 15), qRound(spec.height * scale / 15));
+            const QRect designed(qRound(entry.left * scale / 15), qRound(entry.top * scale / 15),
+                                 qRound(entry.width * scale / 15), qRound(entry.height * scale / 15));
             QVERIFY2(qAbs(at.left() - designed.left()) <= 1 && qAbs(at.top() - designed.top()) <= 1
                          && qAbs(at.width() - designed.width()) <= 1 && qAbs(at.height() - designed.height()) <= 1,
-                     qPrintable(QString::fromLatin1(spec.name)));
+                     qPrintable(QString::fromLatin1(entry.name)));
         }
     }
 }

@@ -41,8 +41,8 @@ inline const QString &text_in(const Texts &texts, Field field)
 // once, without the change events that would chain them.
 inline void fill(TextStore &store, const Texts &texts)
 {
-    for (const FieldSpec &spec : field_specs())
-        store.set_text(spec.field, text_in(texts, spec.field));
+    for (const FieldEntry &entry : field_entries())
+        store.set_text(entry.field, text_in(texts, entry.field));
 }
 
 // The text is a number written in the pattern, as leaving leaves it.
@@ -74,13 +74,13 @@ inline bool asks_for_body_mass(std::optional<float> body_mass)
 
 enum class Calculation { OneRepMax, FatFreeMass, Acceleration, CyclingPower };
 
-struct CalculationSpec {
+struct CalculationEntry {
     Calculation calculation;
     std::initializer_list<Field> runs_on; // change events that run it
     std::initializer_list<Field> results; // fields it writes
 };
 
-inline const std::array<CalculationSpec, 4> calculations{{
+inline const std::array<CalculationEntry, 4> calculations{{
     {Calculation::OneRepMax, {Field::Text2, Field::Text3, Field::Text11}, {Field::Text4, Field::Text5}},
     {Calculation::FatFreeMass, {Field::Text12, Field::Text14, Field::Text11}, {Field::Text13, Field::Text15}},
     {Calculation::Acceleration, {Field::Text6, Field::Text7, Field::Text8, Field::Text9}, {Field::Text10}},
@@ -128,13 +128,13 @@ public:
     {
         if (field == Field::Text11)
             m_body_mass = next_body_mass(m_body_mass, text);
-        for (const CalculationSpec &spec : calculations) {
-            if (contains(spec.results, field) && !contains(spec.runs_on, field))
+        for (const CalculationEntry &entry : calculations) {
+            if (contains(entry.results, field) && !contains(entry.runs_on, field))
                 m_owned[std::size_t(index_of(field))] = false;
         }
-        for (const CalculationSpec &spec : calculations) {
-            if (contains(spec.runs_on, field)) {
-                for (Field result : spec.results)
+        for (const CalculationEntry &entry : calculations) {
+            if (contains(entry.runs_on, field)) {
+                for (Field result : entry.results)
                     m_owned[std::size_t(index_of(result))] = true;
             }
         }
@@ -149,9 +149,9 @@ public:
         TextStore scratch;
         fill(scratch, shown);
         QStringList found;
-        for (const CalculationSpec &spec : calculations) {
-            run(spec.calculation, scratch, m_body_mass);
-            for (Field result : spec.results) {
+        for (const CalculationEntry &entry : calculations) {
+            run(entry.calculation, scratch, m_body_mass);
+            for (Field result : entry.results) {
                 const QString &expected = scratch.text(result);
                 const QString &actual = text_in(shown, result);
                 if (m_owned[std::size_t(index_of(result))] && actual != expected)

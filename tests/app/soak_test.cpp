@@ -392,7 +392,7 @@ private:
             return;
         // Text19 and Text20 run their calculation when leaving rewrites them,
         // and it writes its own rendering back.
-        const Pattern pattern = field == Field::Text19 ? Pattern::Whole : *spec_of(field).leave_pattern;
+        const Pattern pattern = field == Field::Text19 ? Pattern::Whole : *entry_of(field).leave_pattern;
         const QString text = m_fields.at(field)->text();
         ++m_counts.leaves_checked;
         if (!soak::in_pattern(text, pattern))
@@ -436,7 +436,7 @@ private:
 
         if (!field_before || !sends_key_to_field(action) || is_window_shortcut(action))
             return;
-        if (const std::optional<KeyRule> rule = spec_of(*field_before).key_rule) {
+        if (const std::optional<KeyRule> rule = entry_of(*field_before).key_rule) {
             const QString zero = render(0.0, Pattern::OneDecimal);
             if (m_fields.at(rule->partner)->text() != zero)
                 m_failures << QStringLiteral("a key in %1 left its partner %2 at \"%3\"")
@@ -452,10 +452,10 @@ private:
         // program last wrote there (as undo does), but never go beyond it.
         const bool restores_program_text = after == m_program_written[*field_before];
         if (types_into_field(action) && !answered_by_calculation && !restores_program_text
-            && after.size() > text_before.size() && after.size() > spec_of(*field_before).max_length)
+            && after.size() > text_before.size() && after.size() > entry_of(*field_before).max_length)
             m_failures << QStringLiteral("typing lengthened %1 to \"%2\", beyond its limit of %3")
                               .arg(name_of(*field_before), after)
-                              .arg(spec_of(*field_before).max_length);
+                              .arg(entry_of(*field_before).max_length);
     }
 
     void check_state()

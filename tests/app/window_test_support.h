@@ -92,11 +92,11 @@ inline QStringList layout_problems(const QWidget &window)
     QStringList problems;
     for (int tab = 0; tab < 2; ++tab) {
         show_tab(window, tab);
-        for (const ControlSpec &spec : layout_table()) {
-            QWidget *w = control(window, spec.name);
+        for (const LayoutEntry &entry : layout_table()) {
+            QWidget *w = control(window, entry.name);
             if (!w->isVisible())
                 continue;
-            const QString name = QString::fromLatin1(spec.name);
+            const QString name = QString::fromLatin1(entry.name);
             if (!w->parentWidget()->rect().contains(w->geometry()))
                 problems << name + QStringLiteral(" reaches outside its container");
             if (auto *label = qobject_cast<QLabel *>(w); label && label->width() < label->sizeHint().width())

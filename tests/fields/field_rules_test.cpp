@@ -92,10 +92,10 @@ TEST(KeyDownTest, ZeroesThePartnerAndTurnsTheArrow)
 TEST(KeyDownTest, OtherFieldsIgnoreKeys)
 {
     TextStore store;
-    for (const FieldSpec &spec : field_specs()) {
-        if (spec.key_rule)
+    for (const FieldEntry &entry : field_entries()) {
+        if (entry.key_rule)
             continue;
-        EXPECT_FALSE(key_down(store, spec.field)) << spec.name;
+        EXPECT_FALSE(key_down(store, entry.field)) << entry.name;
     }
     EXPECT_EQ(store.text(Field::Text23), QStringLiteral("Text23"));
 }
