@@ -3,32 +3,22 @@
 // activatable from the keyboard, and every panel usable without a mouse.
 
 #include <QAccessible>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QPushButton>
 #include <QUrl>
 
 #include "version_info.h"
+#include "desktop_doubles.h"
 #include "window_test_support.h"
 
 using namespace vorlenta;
 using namespace vorlenta::testing;
 
-class Recorder : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url.toString(); }
-};
-
 class AccessibilityTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<frm_calc> window;
-    Recorder desktop;
+    std::unique_ptr<AddressRecorder> desktop;
 
     static QString accessible_name(QWidget *w)
     {
@@ -40,18 +30,17 @@ class AccessibilityTest : public QObject {
     static void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(QApplication::focusWidget(), k, m); }
 
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "open");
-    }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init()
     {
-        desktop.opened.clear();
+        desktop = std::make_unique<AddressRecorder>();
         window = show_window();
     }
-    void cleanup() { window.reset(); }
+    void cleanup()
+    {
+        window.reset();
+        desktop.reset();
+    }
 
     void every_field_is_named_by_its_caption_data();
     void every_field_is_named_by_its_caption();
@@ -117,7 +106,7 @@ void AccessibilityTest::the_link_is_reached_and_opened_by_keyboard()
     QCOMPARE(accessible_name(control(*window, "Label24")), QString::fromUtf8(version_info::web_address));
     key(Qt::Key_Return);
     key(Qt::Key_Space);
-    QCOMPARE(desktop.opened.size(), 2);
+    QCOMPARE(desktop->opened.size(), 2);
 }
 
 void AccessibilityTest::every_panel_works_from_the_keyboard_alone()
@@ -176,8 +165,8 @@ void AccessibilityTest::every_panel_works_from_the_keyboard_alone()
     QMenu *menu = control<QMenu>(*window, "mnufile");
     QTRY_VERIFY(menu->isVisible());
     QTest::keyClick(menu, Qt::Key_H);
-    QCOMPARE(desktop.opened.size(), 1);
-    QVERIFY(desktop.opened.front().endsWith(QStringLiteral("/public_docs/vorlenta_en.htm")));
+    QCOMPARE(desktop->opened.size(), 1);
+    QVERIFY(desktop->opened.front().endsWith(QStringLiteral("/public_docs/vorlenta_en.htm")));
 }
 
 QTEST_MAIN(AccessibilityTest)

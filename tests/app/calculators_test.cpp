@@ -6,8 +6,8 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
+#include "desktop_doubles.h"
 #include "window_test_support.h"
 
 using namespace vorlenta;
@@ -205,27 +205,14 @@ void CalculatorsTest::running_and_cycling_convert_both_ways()
 
 void CalculatorsTest::running_and_cycling_ask_for_a_body_mass()
 {
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int shown = 0;
-    const auto answer_message = [&] {
-        QTimer::singleShot(0, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            ++shown;
-            text = box->text();
-            title = box->windowTitle();
-            icon = box->icon();
-            QTest::keyClick(box, Qt::Key_Enter);
-        });
-    };
+    SeenBox seen;
     enter({{"Text22", "250"}});
-    answer_message();
+    answer_next_message_box(this, seen);
     click("Command2");
-    QCOMPARE(shown, 1);
-    QCOMPARE(text, QStringLiteral("Please insert body mass first."));
-    QCOMPARE(title, QStringLiteral("Vorlenta"));
-    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(seen.boxes, 1);
+    QCOMPARE(seen.text, QStringLiteral("Please insert body mass first."));
+    QCOMPARE(seen.title, QStringLiteral("Vorlenta"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
     expect({{"Text21", "0.0"}, {"Text22", "250.0"}});
     // The offscreen platform has no window manager to give the activation
     // back once the box closes.
@@ -235,9 +222,9 @@ void CalculatorsTest::running_and_cycling_ask_for_a_body_mass()
     // The same by keyboard, with a speed to convert.
     enter({{"Text21", "12"}});
     QCOMPARE(focused_name(), QStringLiteral("Command2"));
-    answer_message();
+    answer_next_message_box(this, seen);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(shown, 2);
+    QCOMPARE(seen.boxes, 2);
     expect({{"Text21", "12.0"}, {"Text22", "0.0"}});
 }
 

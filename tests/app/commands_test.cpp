@@ -2,34 +2,23 @@
 // click converts, which address reaches the desktop, and Exit.
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
 #include "version_info.h"
+#include "desktop_doubles.h"
 #include "window_test_support.h"
 
 using namespace vorlenta;
 using namespace vorlenta::testing;
 
-// Stands in for the desktop: records each address it is asked to open.
-class AddressRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url.toString(); }
-};
-
 class CommandsTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<frm_calc> window;
-    AddressRecorder desktop;
+    std::unique_ptr<AddressRecorder> desktop;
 
     void click_exchange(const char *name)
     {
@@ -38,23 +27,17 @@ class CommandsTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "open");
-    }
-    void cleanupTestCase()
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    }
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        desktop.opened.clear();
+        desktop = std::make_unique<AddressRecorder>();
         window = show_window();
     }
-    void cleanup() { window.reset(); }
+    void cleanup()
+    {
+        window.reset();
+        desktop.reset();
+    }
 
     void converts_from_the_field_typed_last_data();
     void converts_from_the_field_typed_last();
@@ -108,7 +91,7 @@ void CommandsTest::help_opens_the_help_page()
     QMenu *menu = control<QMenu>(*window, "mnufile");
     QTRY_VERIFY(menu->isVisible());
     QTest::keyClick(menu, Qt::Key_H);
-    QCOMPARE(desktop.opened,
+    QCOMPARE(desktop->opened,
              QStringList{QString::fromUtf8(version_info::web_address) + QStringLiteral("/public_docs/vorlenta_en.htm")});
 }
 
@@ -118,7 +101,7 @@ void CommandsTest::the_link_opens_the_site_each_time_it_is_clicked()
     QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
     QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
     const QString site = QUrl::fromUserInput(QString::fromUtf8(version_info::web_address)).toString();
-    QCOMPARE(desktop.opened, (QStringList{site, site}));
+    QCOMPARE(desktop->opened, (QStringList{site, site}));
 }
 
 void CommandsTest::exit_ends_at_once_without_rewriting()

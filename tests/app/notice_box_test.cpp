@@ -1,37 +1,17 @@
 // The evaluator's notices as the desktop shows them.
 
-#include <QMessageBox>
-#include <QTimer>
 
 #include "eval/evaluator.h"
 #include "eval/notice.h"
 #include "notice_box.h"
+#include "desktop_doubles.h"
 #include "window_test_support.h"
 
 using namespace vorlenta;
+using namespace vorlenta::testing;
 
 class NoticeBoxTest : public QObject {
     Q_OBJECT
-
-    struct Seen {
-        int boxes = 0;
-        QString text, title;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-    };
-
-    // Answers the next modal box with Enter and remembers what it showed.
-    void answer_next_box(Seen &seen)
-    {
-        QTimer::singleShot(0, this, [&seen] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            ++seen.boxes;
-            seen.text = box->text();
-            seen.title = box->windowTitle();
-            seen.icon = box->icon();
-            QTest::keyClick(box, Qt::Key_Enter);
-        });
-    }
 
 private slots:
     void initTestCase()
@@ -43,8 +23,8 @@ private slots:
 
     void an_arithmetic_fault_shows_an_information_box()
     {
-        Seen seen;
-        answer_next_box(seen);
+        SeenBox seen;
+        answer_next_message_box(this, seen);
         CEval eval;
         QCOMPARE(eval.Evaluate(QStringLiteral("1/0")), 0.0);
         QCOMPARE(seen.boxes, 1);
@@ -55,8 +35,8 @@ private slots:
 
     void another_error_shows_its_number_and_message_without_icon()
     {
-        Seen seen;
-        answer_next_box(seen);
+        SeenBox seen;
+        answer_next_message_box(this, seen);
         show_notice(notice_for(-2147221503, QStringLiteral("Pop method invoked on empty stack")));
         QCOMPARE(seen.boxes, 1);
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
