@@ -181,7 +181,10 @@ void frm_calc::connect_model()
     m_model.on_caption_changed([this](ExchangeButton button, const QString &caption) {
         m_buttons.at(button)->setText(caption);
     });
-    m_model.on_message([this](const QString &text) { show_message(text); });
+    m_model.on_body_mass_missing([this] {
+        if (const std::optional<QString> text = m_strings.load(string_id::insert_body_mass))
+            show_message(*text);
+    });
 
     for (const auto &[field, edit] : m_fields) {
         connect(edit, &QLineEdit::textEdited, this,

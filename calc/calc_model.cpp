@@ -51,9 +51,9 @@ void CalcModel::on_caption_changed(CaptionListener listener)
     m_caption_listeners.push_back(std::move(listener));
 }
 
-void CalcModel::on_message(MessageRequest request)
+void CalcModel::on_body_mass_missing(BodyMassRequest request)
 {
-    m_message = std::move(request);
+    m_body_mass_missing = std::move(request);
 }
 
 void CalcModel::leave(Field field)
@@ -74,8 +74,8 @@ void CalcModel::Command1_Click()
 
 void CalcModel::Command2_Click()
 {
-    if (exchange_running_cycling(m_store, m_body_mass) == Conversion::BodyMassMissing && m_message)
-        m_message(QString::fromUtf16(insert_body_mass_first));
+    if (exchange_running_cycling(m_store, m_body_mass) == Conversion::BodyMassMissing && m_body_mass_missing)
+        m_body_mass_missing();
 }
 
 void CalcModel::field_changed(Field field)

@@ -21,9 +21,10 @@ class CalcModel {
 public:
     using PanelsListener = std::function<void(bool enabled)>;
     using CaptionListener = std::function<void(ExchangeButton, const QString &caption)>;
-    // Asked to show text in a modal message box with the exclamation icon and
-    // the application's title; returns when the user has dismissed it.
-    using MessageRequest = std::function<void(const QString &text)>;
+    // Asked to tell the user, in a modal message box with the exclamation
+    // icon and the application's title, to insert a body mass first; returns
+    // when the user has dismissed it. The words are the host's.
+    using BodyMassRequest = std::function<void()>;
 
     CalcModel();
     CalcModel(const CalcModel &) = delete;
@@ -45,7 +46,7 @@ public:
 
     void on_panels_changed(PanelsListener listener);
     void on_caption_changed(CaptionListener listener);
-    void on_message(MessageRequest request);
+    void on_body_mass_missing(BodyMassRequest request);
 
     // What the user does.
     void leave(Field field);     // the field lost the focus to another control
@@ -68,7 +69,7 @@ private:
     QString m_captions[2] = {QStringLiteral("Command1"), QStringLiteral("Command2")};
     std::vector<PanelsListener> m_panels_listeners;
     std::vector<CaptionListener> m_caption_listeners;
-    MessageRequest m_message;
+    BodyMassRequest m_body_mass_missing;
     int m_cycling_power_runs = 0;
 };
 

@@ -9,9 +9,6 @@
 
 namespace vorlenta {
 
-// What the host shows when a conversion finds no body mass.
-inline constexpr char16_t insert_body_mass_first[] = u"Please insert body mass first.";
-
 enum class Conversion {
     Done,            // converted, or nothing to convert
     BodyMassMissing, // body mass 0 or never read: nothing was written

@@ -402,7 +402,7 @@ private:
 
     void check_action(Action action, std::optional<Field> field_before, const QString &text_before)
     {
-        const QString body_mass_message = QString::fromUtf16(insert_body_mass_first);
+        const QString body_mass_message = *StringTable::builtin().load(string_id::insert_body_mass);
         if (m_exchange && m_exchange_clicked) {
             ++m_counts.exchanges;
             const soak::ExchangeExpectation &expected = *m_exchange;
