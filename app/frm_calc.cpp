@@ -148,8 +148,7 @@ void frm_calc::build_controls()
             if (entry.kind == ControlKind::LinkLabel)
                 label->setFocusPolicy(Qt::TabFocus);
             label->setText(name);
-            const bool bold_line = entry.kind == ControlKind::LinkLabel || name == u"Label23";
-            label->setFont(bold_line ? bold(regular) : regular);
+            label->setFont(has_bold_caption(entry) ? bold(regular) : regular);
             label->setAlignment(stands_centred(entry) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             control = label;
             break;

@@ -129,8 +129,7 @@ void fit_foot_lines(Fit &fit, const FitInputs &in)
     const QFontMetrics regular(in.regular);
     for (const char *name : {"Label23", "Label24", "Label25"}) {
         const LayoutEntry &c = control_named(name);
-        const QFontMetrics &metrics = c.kind == ControlKind::LinkLabel || std::string_view(name) == "Label23"
-            ? bold : regular;
+        const QFontMetrics &metrics = has_bold_caption(c) ? bold : regular;
         fit.need(metrics.horizontalAdvance(in.caption(c)) + 2 * gap, window_width_twips);
     }
     // The lines stand 240 twips apart, the last one 300 twips above the

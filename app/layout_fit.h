@@ -29,9 +29,5 @@ double fit_scale(const FitInputs &inputs);
 
 // A designed rectangle in twips, in pixels at the given factor.
 QRect scaled(int left, int top, int width, int height, double scale);
-inline int scaled(int twips, double scale)
-{
-    return scaled(twips, 0, 0, 0, scale).left();
-}
 
 } // namespace vorlenta

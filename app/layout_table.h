@@ -6,6 +6,7 @@
 // from this table.
 
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace vorlenta {
@@ -35,6 +36,12 @@ std::span<const LayoutEntry> layout_table();
 constexpr bool stands_centred(const LayoutEntry &entry)
 {
     return entry.container == Container::Window && entry.kind != ControlKind::TabControl;
+}
+
+// Of the labels, the link and the line above it show their captions in bold.
+inline bool has_bold_caption(const LayoutEntry &entry)
+{
+    return entry.kind == ControlKind::LinkLabel || std::string_view(entry.name) == "Label23";
 }
 
 // Text boxes, exchange buttons and the tab control take the focus; frames and
