@@ -10,7 +10,7 @@ set -euo pipefail
 
 seconds="${1:-60}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-build="${VORLENTA_FUZZ_BUILD:-${TMPDIR:-/tmp}/vorlenta-fuzz-build}"
+build="${VORLENTA_FUZZ_BUILD:-$here/../build-fuzz}"
 clang="${VORLENTA_FUZZ_CXX:-$(command -v clang++-14 || command -v clang++)}"
 
 cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER="$clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
