@@ -8,9 +8,7 @@ set -euo pipefail
 program=$(realpath "$1")
 prefix=$2
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
-fi
+[ -n "${DISPLAY:-}" ] || VORLENTA_SCREEN=1600x1200x24 exec "$(dirname "$0")/with-display.sh" "$0" "$@"
 
 "$program" &
 pid=$!

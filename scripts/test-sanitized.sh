@@ -21,4 +21,4 @@ if ! grep -q -- "-fsanitize=address" "$build/compile_commands.json"; then
 fi
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
-exec xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)"
+exec "$root/scripts/with-display.sh" ctest --output-on-failure -j "$(nproc)"

@@ -7,4 +7,4 @@ build=${VORLENTA_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 cd "$build"
-exec xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)"
+exec "$root/scripts/with-display.sh" ctest --output-on-failure -j "$(nproc)"

@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Starts the built program under an X server and waits for its window; starts
-# a virtual server of its own when there is no display.
+# Starts the built program on an X server (a virtual one of its own when
+# there is no display) and waits for its window.
 set -euo pipefail
 program=$1
-
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$program"
-fi
+[ -n "${DISPLAY:-}" ] || exec "$(dirname "$0")/../../scripts/with-display.sh" "$0" "$@"
 
 "$program" &
 pid=$!

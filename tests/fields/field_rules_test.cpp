@@ -1,111 +1,50 @@
+// What leaving a field does to its text: every field's pattern, in both
+// notations, and no change event for a text already in its pattern.
+
 #include <gtest/gtest.h>
 
 #include "fields/field_rules.h"
-#include "locale_fixture.h"
+#include "tests/support/locale_scope.h"
 
 namespace vorlenta {
 namespace {
 
-using testing::comma_locale;
-using testing::point_locale;
-using testing::ScopedLocale;
+using namespace testing;
+using enum Field;
 
-struct LeaveCase {
-    const char *what;
+struct LeaveRow {
     Field field;
     const char *before;
     const char *after;
 };
 
-const LeaveCase leave_cases[] = {
-    {"rounds to one decimal", Field::Text2, "62.46", "62.5"},
-    {"two decimals for distances and times", Field::Text6, "5", "5.00"},
-    {"empty becomes zero", Field::Text12, "", "0.0"},
-    {"letters become zero", Field::Text11, "abc", "0.0"},
-    {"a result is rewritten too", Field::Text4, "133.37", "133.4"},
-    {"grows beyond the typing limit", Field::Text17, "100", "100.0"},
-    {"the acceleration is never rewritten", Field::Text10, "abc", "abc"},
-    {"too large for any number becomes zero", Field::Text3, "1e999", "0.0"},
-    {"negative", Field::Text11, "-7", "-7.0"},
+const LeaveRow leave_rows[] = {
+    {Text2, "62.46", "62.5"},    {Text4, "133.37", "133.4"},  {Text11, "-7", "-7.0"},
+    {Text6, "5", "5.00"},        {Text7, "5", "5.00"},        {Text8, "5", "5.00"},
+    {Text9, "1.234", "1.23"},    {Text12, "", "0.0"},         {Text11, "abc", "0.0"},
+    {Text3, "1e999", "0.0"},     {Text17, "100", "100.0"},    {Text10, "abc", "abc"},
+    {Text1, "5", "5.0"},         {Text16, "5", "5.0"},        {Text20, "5", "5.0"},
+    {Text21, "5", "5.0"},        {Text22, "5", "5.0"},        {Text23, "5", "5.0"},
+    {Text13, "5", "5.0"},        {Text15, "5", "5.0"},        {Text5, "5", "5.0"},
 };
 
-TEST(LeaveFieldTest, RewritesTheFieldInItsPattern)
+TEST(FieldRules, LeavingRewritesInTheFieldsPattern)
 {
-    const ScopedLocale locale(point_locale());
-    for (const LeaveCase &c : leave_cases) {
-        TextStore store;
-        store.set_text(c.field, QString::fromLatin1(c.before));
-        leave_field(store, c.field);
-        EXPECT_EQ(store.text(c.field), QString::fromLatin1(c.after)) << c.what;
+    for (const Notation notation : both_notations) {
+        const ScopedLocale locale(notation);
+        for (const LeaveRow &row : leave_rows) {
+            TextStore store;
+            store.set_text(row.field, in_notation(QString::fromLatin1(row.before), notation));
+            int changes = 0;
+            store.add_change_listener([&](Field) { ++changes; });
+            leave_field(store, row.field);
+            const QString after = in_notation(QString::fromLatin1(row.after), notation);
+            EXPECT_EQ(store.text(row.field), after) << name_of(row.field).toStdString();
+            // A text already in its pattern is no change and recalculates nothing.
+            leave_field(store, row.field);
+            EXPECT_EQ(changes, QString::fromLatin1(row.before) == row.after ? 0 : 1);
+        }
     }
-}
-
-TEST(LeaveFieldTest, UsesTheDecimalComma)
-{
-    const ScopedLocale locale(comma_locale());
-    TextStore store;
-    store.set_text(Field::Text11, QStringLiteral("7"));
-    leave_field(store, Field::Text11);
-    EXPECT_EQ(store.text(Field::Text11), QStringLiteral("7,0"));
-}
-
-TEST(LeaveFieldTest, AFieldAlreadyInItsPatternRaisesNoChange)
-{
-    const ScopedLocale locale(point_locale());
-    TextStore store;
-    store.set_text(Field::Text11, QStringLiteral("80.0"));
-    int changes = 0;
-    store.add_change_listener([&](Field) { ++changes; });
-    leave_field(store, Field::Text11);
-    EXPECT_EQ(changes, 0);
-}
-
-struct KeyCase {
-    Field field;
-    Field partner;
-    ExchangeButton button;
-    const char16_t *arrow;
-};
-
-TEST(KeyDownTest, ZeroesThePartnerAndTurnsTheArrow)
-{
-    const ScopedLocale locale(point_locale());
-    const KeyCase cases[] = {
-        {Field::Text1, Field::Text23, ExchangeButton::Command1, u"->"},
-        {Field::Text23, Field::Text1, ExchangeButton::Command1, u"<-"},
-        {Field::Text21, Field::Text22, ExchangeButton::Command2, u"->"},
-        {Field::Text22, Field::Text21, ExchangeButton::Command2, u"<-"},
-    };
-    for (const KeyCase &c : cases) {
-        TextStore store;
-        store.set_text(c.field, QStringLiteral("12"));
-        store.set_text(c.partner, QStringLiteral("99.9"));
-        const std::optional<ArrowTurn> turn = key_down(store, c.field);
-        ASSERT_TRUE(turn) << name_of(c.field).toStdString();
-        EXPECT_EQ(store.text(c.partner), QStringLiteral("0.0"));
-        EXPECT_EQ(store.text(c.field), QStringLiteral("12"));
-        EXPECT_EQ(turn->button, c.button);
-        EXPECT_EQ(turn->caption, QString::fromUtf16(c.arrow));
-    }
-}
-
-TEST(KeyDownTest, OtherFieldsIgnoreKeys)
-{
-    TextStore store;
-    for (const FieldEntry &entry : field_entries()) {
-        if (entry.key_rule)
-            continue;
-        EXPECT_FALSE(key_down(store, entry.field)) << entry.name;
-    }
-    EXPECT_EQ(store.text(Field::Text23), QStringLiteral("Text23"));
-}
-
-TEST(KeyDownTest, ThePartnerIsZeroInTheCommaLocale)
-{
-    const ScopedLocale locale(comma_locale());
-    TextStore store;
-    key_down(store, Field::Text23);
-    EXPECT_EQ(store.text(Field::Text1), QStringLiteral("0,0"));
 }
 
 } // namespace
