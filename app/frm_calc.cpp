@@ -3,44 +3,36 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "apiconstants_desktop.h"
-#include "captions.h"
 #include "exchange_button_widget.h"
 #include "field_edit.h"
-#include "fonts.h"
 #include "fields/apiconstants.h"
 #include "fields/number_format.h"
+#include "fonts.h"
 #include "layout_table.h"
 #include "link_label.h"
 #include "version_info.h"
 
 namespace vorlenta {
-namespace {
 
-// The tag property carries the address a click hands to the desktop.
-constexpr const char *tag = "Tag";
-
-} // namespace
-
-frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
-    : QMainWindow(parent), m_strings(strings)
+frm_calc::frm_calc(const StringTable &strings, QWidget *parent) : QMainWindow(parent), m_strings(strings)
 {
     build_menu();
     build_controls();
     connect_model();
-    apply_layout();
-    Form_Load();
+    const Captions captions = captions_after_load();
+    apply_layout(captions);
+    Form_Load(captions);
+    place_labels();
     describe_for_assistive_technology();
     add_keyboard_shortcuts();
 
@@ -52,8 +44,10 @@ frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
 
 frm_calc::~frm_calc()
 {
-    // Widgets losing the focus while the window goes are not the user leaving.
-    m_ending = true;
+    // The widgets outlive the model by a moment: a field losing the focus as
+    // they go is not the user leaving it, and must not reach the model.
+    for (const auto &[field, edit] : m_fields)
+        edit->disconnect(this);
 }
 
 void frm_calc::showEvent(QShowEvent *event)
@@ -94,12 +88,9 @@ void frm_calc::build_controls()
     QWidget *pages[2] = {};
     for (const LayoutEntry &entry : layout_table()) {
         const QString name = QString::fromLatin1(entry.name);
-        QWidget *container = client;
-        if (entry.container == Container::Tab0 || entry.container == Container::Tab1)
-            container = pages[entry.container == Container::Tab0 ? 0 : 1];
-        else if (entry.container == Container::Frame)
-            container = m_controls.at(QString::fromLatin1(entry.frame));
-
+        QWidget *container = entry.container == Container::Window ? client
+                           : entry.container == Container::Frame  ? m_frames.at(entry.frame)
+                                                                  : pages[entry.container == Container::Tab1];
         QWidget *control = nullptr;
         switch (entry.kind) {
         case ControlKind::TabControl: {
@@ -119,53 +110,44 @@ void frm_calc::build_controls()
             control = m_tabs;
             break;
         }
-        case ControlKind::Frame: {
-            auto *frame = new QGroupBox(name, container);
-            frame->setFont(bold(regular));
-            control = frame;
+        case ControlKind::Frame:
+            control = m_frames[entry.frame] = new QGroupBox(name, container);
+            control->setFont(bold(regular));
             break;
-        }
         case ControlKind::ExchangeButton: {
-            auto *button = new ExchangeButtonWidget(name, container);
-            const ExchangeButton which = name == u"Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2;
-            m_buttons[which] = button;
-            control = button;
+            const auto which = name == u"Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2;
+            control = m_buttons[which] = new ExchangeButtonWidget(name, container);
             break;
         }
-        case ControlKind::TextBox: {
-            const Field field = *field_named(name);
-            auto *edit = new FieldEdit(field, container);
-            edit->setFont(regular);
-            m_fields[field] = edit;
-            control = edit;
+        case ControlKind::TextBox:
+            control = m_fields[entry.field] = new FieldEdit(entry.field, container);
+            control->setFont(regular);
             break;
-        }
         case ControlKind::Label:
         case ControlKind::LinkLabel: {
-            auto *label = entry.kind == ControlKind::LinkLabel ? new LinkLabel(container) : new QLabel(container);
+            QLabel *label = entry.kind == ControlKind::Label ? new QLabel(container) : (m_link = new LinkLabel(container));
             // The link is reached by keyboard after every field, and a click on
             // it does not take the focus from the field being edited.
-            if (entry.kind == ControlKind::LinkLabel)
+            if (label == m_link)
                 label->setFocusPolicy(Qt::TabFocus);
             label->setText(name);
-            label->setFont(has_bold_caption(entry) ? bold(regular) : regular);
+            label->setFont(entry.bold ? bold(regular) : regular);
             label->setAlignment(stands_centred(entry) ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
             control = label;
             break;
         }
         }
         control->setObjectName(name);
-        m_controls[name] = control;
-        m_entries[control] = &entry;
+        m_controls.emplace_back(control, &entry);
     }
 
     // The link comes last, after every control of the layout's tab order.
     std::vector<QWidget *> stops;
     for (const LayoutEntry *entry : tab_order()) {
-        QWidget *control = m_controls.at(QString::fromLatin1(entry->name));
-        stops.push_back(control == m_tabs ? m_tabs->tabBar() : control);
+        const auto found = std::ranges::find(m_controls, entry, &std::pair<QWidget *, const LayoutEntry *>::second);
+        stops.push_back(found->first == m_tabs ? m_tabs->tabBar() : found->first);
     }
-    stops.push_back(m_controls.at(QStringLiteral("Label24")));
+    stops.push_back(m_link);
     for (std::size_t i = 1; i < stops.size(); ++i)
         setTabOrder(stops[i - 1], stops[i]);
 }
@@ -174,8 +156,10 @@ void frm_calc::connect_model()
 {
     m_model.store().add_change_listener([this](Field field) { mirror(field); });
     m_model.on_panels_changed([this](bool enabled) {
-        m_controls.at(QStringLiteral("Frame3"))->setEnabled(enabled);
-        m_controls.at(QStringLiteral("Frame4"))->setEnabled(enabled);
+        for (const auto &[panel, frame] : m_frames) {
+            if (needs_body_mass(panel))
+                frame->setEnabled(enabled);
+        }
     });
     m_model.on_caption_changed([this](ExchangeButton button, const QString &caption) {
         m_buttons.at(button)->setText(caption);
@@ -188,16 +172,12 @@ void frm_calc::connect_model()
     for (const auto &[field, edit] : m_fields) {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, f = field](const QString &text) { m_model.store().set_text(f, text); });
-        connect(edit, &FieldEdit::left, this, [this](Field f) {
-            if (!m_ending)
-                m_model.leave(f);
-        });
+        connect(edit, &FieldEdit::left, this, [this](Field f) { m_model.leave(f); });
         connect(edit, &FieldEdit::keyDown, this, [this](Field f) { m_model.key_down(f); });
     }
     connect(m_buttons.at(ExchangeButton::Command1), &QPushButton::clicked, this, [this] { m_model.Command1_Click(); });
     connect(m_buttons.at(ExchangeButton::Command2), &QPushButton::clicked, this, [this] { m_model.Command2_Click(); });
-    connect(static_cast<LinkLabel *>(m_controls.at(QStringLiteral("Label24"))), &LinkLabel::clicked, this,
-            &frm_calc::Label24_Click);
+    connect(m_link, &LinkLabel::clicked, this, &frm_calc::Label24_Click);
 }
 
 bool frm_calc::eventFilter(QObject *watched, QEvent *event)
@@ -208,17 +188,23 @@ bool frm_calc::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frm_calc::set_caption(QWidget *control, const QString &caption)
+frm_calc::Captions frm_calc::captions_after_load() const
 {
-    if (auto *label = qobject_cast<QLabel *>(control)) {
-        label->setText(caption);
-        place_label(label);
-    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
-        frame->setTitle(caption);
+    Captions captions;
+    for (const LayoutEntry &entry : layout_table()) {
+        if (entry.caption_id) {
+            if (const std::optional<QString> text = m_strings.load(entry.caption_id))
+                captions[&entry] = *text;
+        } else if (entry.kind == ControlKind::LinkLabel) {
+            captions[&entry] = QString::fromUtf8(version_info::web_address);
+        } else if (stands_centred(entry)) {
+            captions[&entry] = QString::fromUtf8(version_info::legal_copyright);
+        }
     }
+    return captions;
 }
 
-void frm_calc::Form_Load()
+void frm_calc::Form_Load(const Captions &captions)
 {
     // Each step stands alone: a caption the string table lacks leaves its
     // control as designed, and loading goes on.
@@ -226,7 +212,6 @@ void frm_calc::Form_Load()
         if (const std::optional<QString> text = m_strings.load(id))
             use(*text);
     };
-    const auto control = [this](const char *name) { return m_controls.at(QString::fromLatin1(name)); };
 
     with_string(string_id::window_caption, [this](const QString &s) { setWindowTitle(s); });
     apiconstants::center_form(*this);
@@ -236,29 +221,30 @@ void frm_calc::Form_Load()
     const QString zero = vorlenta::render(0.0, Pattern::TwoDecimals);
     for (const LayoutEntry &entry : layout_table()) {
         if (entry.kind == ControlKind::TextBox)
-            m_model.store().set_text(*field_named(QString::fromLatin1(entry.name)), zero);
+            m_model.store().set_text(entry.field, zero);
     }
 
     with_string(string_id::tab0, [this](const QString &s) { m_tabs->setTabText(0, s); });
     with_string(string_id::tab1, [this](const QString &s) { m_tabs->setTabText(1, s); });
     m_tabs->setCurrentIndex(0);
 
-    set_caption(control("Label25"), QString::fromUtf8(version_info::legal_copyright));
-    with_string(string_id::visit_line, [&](const QString &s) { set_caption(control("Label23"), s); });
-    QLabel *link = static_cast<QLabel *>(control("Label24"));
-    set_caption(link, QString::fromUtf8(version_info::web_address));
-    link->setProperty(tag, link->text());
+    // The labels and frames take their captions (the labels are placed once
+    // all have theirs); the link opens what it shows.
+    for (const auto &[control, entry] : m_controls) {
+        const auto caption = captions.find(entry);
+        if (caption == captions.end())
+            continue;
+        if (auto *frame = qobject_cast<QGroupBox *>(control))
+            frame->setTitle(caption->second);
+        else
+            static_cast<QLabel *>(control)->setText(caption->second);
+    }
+    m_web_address = m_link->text();
 
     with_string(string_id::menu_file, [this](const QString &s) { m_mnufile->setTitle(s); });
     with_string(string_id::menu_help, [this](const QString &s) { m_mnuhelp->setText(s); });
-    with_string(string_id::help_page_path,
-                [&](const QString &s) { m_mnuhelp->setProperty(tag, link->text() + s); });
+    with_string(string_id::help_page_path, [this](const QString &s) { m_help_address = m_web_address + s; });
     with_string(string_id::menu_exit, [this](const QString &s) { m_mnuexit->setText(s); });
-
-    for (const auto table : {frame_captions(), label_captions()}) {
-        for (const CaptionId &caption : table)
-            with_string(caption.id, [&](const QString &s) { set_caption(control(caption.control), s); });
-    }
 
     for (const auto &[which, button] : m_buttons) {
         m_model.set_caption(which, QStringLiteral("<->"));
@@ -288,18 +274,17 @@ void frm_calc::show_message(const QString &text)
 
 void frm_calc::Label24_Click()
 {
-    apiconstants::open_document(m_controls.at(QStringLiteral("Label24"))->property(tag).toString());
+    apiconstants::open_document(m_web_address);
 }
 
 void frm_calc::mnuhelp_Click()
 {
-    apiconstants::open_document(m_mnuhelp->property(tag).toString());
+    apiconstants::open_document(m_help_address);
 }
 
 void frm_calc::mnuexit_Click()
 {
     // Ends at once: the field being edited is not rewritten and nothing asks.
-    m_ending = true;
     QCoreApplication::exit(0);
 }
 

@@ -6,7 +6,7 @@
 // and clicks to it.
 
 #include <map>
-#include <memory>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -23,6 +23,7 @@ namespace vorlenta {
 
 class ExchangeButtonWidget;
 class FieldEdit;
+class LinkLabel;
 struct LayoutEntry;
 
 class frm_calc : public QMainWindow {
@@ -35,17 +36,22 @@ public:
     CalcModel &model() { return m_model; }
 
 private:
+    // The caption loading gives each frame and label: from the string table,
+    // or from the version information for the lines under the tabs. A control
+    // whose string the table lacks has none here and keeps its designed one.
+    using Captions = std::map<const LayoutEntry *, QString>;
+
     void build_controls();
     void build_menu();
-    void apply_layout();
+    Captions captions_after_load() const;
+    void apply_layout(const Captions &captions);
     void place_frames_on(QWidget *page);
-    void place_label(QLabel *label);
+    void place_labels();
     void connect_model();
-    void Form_Load();
+    void Form_Load(const Captions &captions);
     void describe_for_assistive_technology();
     void add_keyboard_shortcuts();
 
-    void set_caption(QWidget *control, const QString &caption);
     void mirror(Field field);
     void show_message(const QString &text);
     void Label24_Click();
@@ -58,17 +64,19 @@ private:
     StringTable m_strings;
     CalcModel m_model;
     double m_scale = 1.0;
-    bool m_ending = false;
     bool m_icon_set = false;
+    QString m_web_address;  // what the link opens
+    QString m_help_address; // what File > Help opens
 
     QTabWidget *m_tabs = nullptr;
     QMenu *m_mnufile = nullptr;
     QAction *m_mnuhelp = nullptr;
     QAction *m_mnuexit = nullptr;
+    LinkLabel *m_link = nullptr;
     std::map<Field, FieldEdit *> m_fields;
+    std::map<Panel, QGroupBox *> m_frames;
     std::map<ExchangeButton, ExchangeButtonWidget *> m_buttons;
-    std::map<QString, QWidget *> m_controls;   // every control of the layout table by name
-    std::map<QWidget *, const LayoutEntry *> m_entries;
+    std::vector<std::pair<QWidget *, const LayoutEntry *>> m_controls; // every control of the layout table
 };
 
 } // namespace vorlenta

@@ -5,33 +5,28 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
-
-#include "exchange_button_widget.h"
 #include <QShortcut>
 #include <QTabWidget>
 
+#include "exchange_button_widget.h"
 #include "field_edit.h"
 #include "layout_table.h"
+#include "link_label.h"
 
 namespace vorlenta {
 
 void frm_calc::describe_for_assistive_technology()
 {
-    // A field is announced by the caption above it; the body mass, alone in
-    // its frame, by the frame's caption.
-    for (const auto &[field, edit] : m_fields) {
-        const LayoutEntry &entry = *m_entries.at(edit);
-        QString name = static_cast<QGroupBox *>(m_controls.at(QString::fromLatin1(entry.frame)))->title();
-        for (const auto &[control, other] : m_entries) {
-            if (other->kind == ControlKind::Label && other->container == Container::Frame
-                && QByteArrayView(other->frame) == QByteArrayView(entry.frame) && other->left == entry.left) {
-                auto *label = static_cast<QLabel *>(control);
-                label->setBuddy(edit);
-                name = label->text();
-            }
+    // A field is announced by the caption of the label that captions it; the
+    // body mass, alone in its frame, by the frame's caption.
+    for (const auto &[field, edit] : m_fields)
+        edit->setAccessibleName(m_frames.at(entry_of(field).panel)->title());
+    for (const auto &[control, entry] : m_controls) {
+        if (entry->kind == ControlKind::Label && entry->container == Container::Frame) {
+            auto *label = static_cast<QLabel *>(control);
+            label->setBuddy(m_fields.at(entry->field));
+            m_fields.at(entry->field)->setAccessibleName(label->text());
         }
-        edit->setAccessibleName(name);
     }
 
     const auto describe = [this](ExchangeButton which, const QString &what) {
@@ -41,10 +36,9 @@ void frm_calc::describe_for_assistive_technology()
     describe(ExchangeButton::Command1, QStringLiteral("Convert between kilograms and pounds"));
     describe(ExchangeButton::Command2, QStringLiteral("Convert between running speed and cycling power"));
 
-    QWidget *link = m_controls.at(QStringLiteral("Label24"));
-    link->setAccessibleName(static_cast<QLabel *>(link)->text());
-    link->setAccessibleDescription(QStringLiteral("Opens the maker's web site"));
-    link->setToolTip(QStringLiteral("Open %1").arg(static_cast<QLabel *>(link)->text()));
+    m_link->setAccessibleName(m_link->text());
+    m_link->setAccessibleDescription(QStringLiteral("Opens the maker's web site"));
+    m_link->setToolTip(QStringLiteral("Open %1").arg(m_link->text()));
 }
 
 void frm_calc::add_keyboard_shortcuts()

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <string_view>
 #include <vector>
 
 #include <QFontMetrics>
@@ -23,12 +22,6 @@ constexpr int gap = 6;          // pixels of air after a label's text
 constexpr int label_row = 240;  // labels stand at this top in their frame
 constexpr int field_row = 480;  // and the fields under them at this one
 
-const LayoutEntry &control_named(std::string_view name)
-{
-    const auto table = layout_table();
-    return *std::ranges::find_if(table, [&](const LayoutEntry &c) { return name == c.name; });
-}
-
 class Fit {
 public:
     // The layout must be at least this factor so that `needed` pixels fit
@@ -47,18 +40,20 @@ private:
 void fit_frame_labels(Fit &fit, const FitInputs &in)
 {
     const QFontMetrics metrics(in.regular);
-    std::map<std::string_view, std::vector<const LayoutEntry *>> rows;
+    std::map<Panel, const LayoutEntry *> frames;
+    std::map<Panel, std::vector<const LayoutEntry *>> rows;
     for (const LayoutEntry &c : layout_table()) {
-        if (c.kind == ControlKind::Label && c.container == Container::Frame)
+        if (c.kind == ControlKind::Frame)
+            frames[c.frame] = &c;
+        else if (c.kind == ControlKind::Label && c.container == Container::Frame)
             rows[c.frame].push_back(&c);
     }
-    for (auto &[frame_name, row] : rows) {
-        std::ranges::sort(row, {}, &LayoutEntry::left);
-        const LayoutEntry &frame = control_named(frame_name);
+    for (auto &[panel, row] : rows) {
+        std::ranges::sort(row, {}, [](const LayoutEntry *c) { return c->place.left; });
         for (std::size_t i = 0; i < row.size(); ++i) {
-            const int room_end = i + 1 < row.size() ? row[i + 1]->left : frame.width;
+            const int room_end = i + 1 < row.size() ? row[i + 1]->place.left : frames.at(panel)->place.width;
             const int text = metrics.horizontalAdvance(in.caption(*row[i]));
-            fit.need(text + gap, room_end - row[i]->left);
+            fit.need(text + gap, room_end - row[i]->place.left);
         }
     }
     fit.need(metrics.height() + 1, field_row - label_row);
@@ -83,7 +78,7 @@ void fit_frames(Fit &fit, const FitInputs &in)
         const QRect title = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &probe);
         // The caption keeps as much room after it as the frame leaves before
         // it, at least 8 pixels on each side.
-        fit.need(title.width() + 2 * std::max(title.left(), 8), c.width);
+        fit.need(title.width() + 2 * std::max(title.left(), 8), c.place.width);
         const QRect contents =
             style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &probe);
         fit.need(contents.top(), label_row);
@@ -96,17 +91,17 @@ void fit_entry_fields(Fit &fit, const FitInputs &in)
     probe.setFont(in.regular);
     const int frame_and_margins = probe.sizeHint().width() - QFontMetrics(in.regular).horizontalAdvance(u'x') * 17;
     const QFontMetrics metrics(in.regular);
-    for (const FieldEntry &field : field_entries()) {
-        const LayoutEntry &c = control_named(field.name);
-        fit.need(probe.sizeHint().height(), c.height);
-        const QString widest(field.max_length, u'0');
-        fit.need(metrics.horizontalAdvance(widest) + std::max(frame_and_margins, 6), c.width);
-    }
     const QFontMetrics bold(in.bold);
-    for (const char *name : {"Command1", "Command2"}) {
-        const LayoutEntry &c = control_named(name);
-        fit.need(bold.horizontalAdvance(QStringLiteral("<->")) + 16, c.width);
-        fit.need(probe.sizeHint().height(), c.height);
+    for (const LayoutEntry &c : layout_table()) {
+        if (c.kind == ControlKind::TextBox) {
+            const QString widest(entry_of(c.field).max_length, u'0');
+            fit.need(metrics.horizontalAdvance(widest) + std::max(frame_and_margins, 6), c.place.width);
+        } else if (c.kind == ControlKind::ExchangeButton) {
+            fit.need(bold.horizontalAdvance(QStringLiteral("<->")) + 16, c.place.width);
+        } else {
+            continue;
+        }
+        fit.need(probe.sizeHint().height(), c.place.height);
     }
 }
 
@@ -116,8 +111,7 @@ void fit_tabs(Fit &fit, const FitInputs &in)
     probe.setFont(in.bold);
     for (const QString &caption : in.tab_captions)
         probe.addTab(caption);
-    const LayoutEntry &tabs = control_named("SSTab1");
-    fit.need(probe.sizeHint().width() + 4, tabs.width);
+    fit.need(probe.sizeHint().width() + 4, tab_control_row().place.width);
     // The first frames stand at 480 twips from the tab control's top edge,
     // under the tab row.
     fit.need(probe.sizeHint().height() + 6, 480);
@@ -127,15 +121,17 @@ void fit_foot_lines(Fit &fit, const FitInputs &in)
 {
     const QFontMetrics bold(in.bold);
     const QFontMetrics regular(in.regular);
-    for (const char *name : {"Label23", "Label24", "Label25"}) {
-        const LayoutEntry &c = control_named(name);
-        const QFontMetrics &metrics = has_bold_caption(c) ? bold : regular;
-        fit.need(metrics.horizontalAdvance(in.caption(c)) + 2 * gap, window_width_twips);
+    int lowest = 0;
+    for (const LayoutEntry &c : layout_table()) {
+        if (!stands_centred(c))
+            continue;
+        fit.need((c.bold ? bold : regular).horizontalAdvance(in.caption(c)) + 2 * gap, window_width_twips);
+        lowest = std::max(lowest, c.place.top);
     }
     // The lines stand 240 twips apart, the last one 300 twips above the
     // window's bottom edge.
     fit.need(bold.height(), 240);
-    fit.need(regular.height() + 2, window_height_twips - control_named("Label25").top);
+    fit.need(regular.height() + 2, window_height_twips - lowest);
 }
 
 } // namespace
@@ -151,10 +147,10 @@ double fit_scale(const FitInputs &inputs)
     return fit.scale();
 }
 
-QRect scaled(int left, int top, int width, int height, double scale)
+QRect scaled(Twips place, double scale)
 {
     const auto px = [scale](int t) { return int(std::lround(t * scale / twips)); };
-    return QRect(px(left), px(top), px(width), px(height));
+    return QRect(px(place.left), px(place.top), px(place.width), px(place.height));
 }
 
 } // namespace vorlenta

@@ -28,6 +28,6 @@ struct FitInputs {
 double fit_scale(const FitInputs &inputs);
 
 // A designed rectangle in twips, in pixels at the given factor.
-QRect scaled(int left, int top, int width, int height, double scale);
+QRect scaled(Twips place, double scale);
 
 } // namespace vorlenta

@@ -1,13 +1,16 @@
 #pragma once
 
-// The window as data: every control with its kind, container, designed
-// position and size in twips (1/1440 inch, 15 twips to a pixel at 96 dpi) and
-// tab index, in the order of the window's control list. The window is built
-// from this table.
+// The window as data: one row per control, in the order of the window's
+// control list, with its kind, where it stands, its designed place and size in
+// twips (1/1440 inch, 15 twips to a pixel at 96 dpi), its tab index and, for
+// frames and labels, the string that captions it. Text boxes and exchange
+// buttons are rows of their field or button; a label names the field it
+// captions. The window is built from this table.
 
 #include <span>
-#include <string_view>
 #include <vector>
+
+#include "fields/field_table.h"
 
 namespace vorlenta {
 
@@ -16,13 +19,20 @@ enum class ControlKind { TabControl, Frame, ExchangeButton, TextBox, Label, Link
 // Where a control stands: on the window, on one of the two tabs, or in a frame.
 enum class Container { Window, Tab0, Tab1, Frame };
 
+struct Twips {
+    int left, top, width, height;
+};
+
 struct LayoutEntry {
-    const char *name;       // object name: Text11, Frame3, Command1, …
+    const char *name; // object name: Text11, Frame3, Command1, …
     ControlKind kind;
     Container container;
-    const char *frame;      // the frame's name when container is Frame
-    int left, top, width, height;
+    Panel frame;     // the frame it stands in; a frame's own panel
+    Twips place;
     int tab_index;
+    int caption_id;  // the string that captions it at load; 0 for none
+    Field field;     // a text box's field; the field a label in a frame captions
+    bool bold;       // a label whose caption is bold
 };
 
 // Client area of the window, in twips.
@@ -38,12 +48,6 @@ constexpr bool stands_centred(const LayoutEntry &entry)
     return entry.container == Container::Window && entry.kind != ControlKind::TabControl;
 }
 
-// Of the labels, the link and the line above it show their captions in bold.
-inline bool has_bold_caption(const LayoutEntry &entry)
-{
-    return entry.kind == ControlKind::LinkLabel || std::string_view(entry.name) == "Label23";
-}
-
 // Text boxes, exchange buttons and the tab control take the focus; frames and
 // labels carry tab indexes but never do.
 constexpr bool takes_focus(ControlKind kind)
@@ -54,5 +58,8 @@ constexpr bool takes_focus(ControlKind kind)
 
 // The focus order: every control that takes the focus, lowest tab index first.
 std::vector<const LayoutEntry *> tab_order();
+
+// The tab control's row.
+const LayoutEntry &tab_control_row();
 
 } // namespace vorlenta

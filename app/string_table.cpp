@@ -4,9 +4,7 @@ namespace vorlenta {
 
 const StringTable &StringTable::builtin()
 {
-    static const StringTable table = [] {
-        StringTable t;
-        t.m_strings = {
+    static const StringTable table(QHash<int, QString>{
             {134, QStringLiteral("Acceleration (m/s\u00b2)")},
             {135, QStringLiteral("1RM")},
             {136, QStringLiteral("FF Mass")},
@@ -43,9 +41,7 @@ const StringTable &StringTable::builtin()
             {458, QStringLiteral("/public_docs/vorlenta_en.htm")},
             {459, QStringLiteral("&Help")},
             {461, QStringLiteral("For more coaching tools, visit")},
-        };
-        return t;
-    }();
+    });
     return table;
 }
 
@@ -57,11 +53,5 @@ std::optional<QString> StringTable::load(int id) const
     return *found;
 }
 
-StringTable StringTable::without(int id) const
-{
-    StringTable copy = *this;
-    copy.m_strings.remove(id);
-    return copy;
-}
 
 } // namespace vorlenta

@@ -15,10 +15,11 @@ public:
     // The program's own table.
     static const StringTable &builtin();
 
-    std::optional<QString> load(int id) const;
+    // A table of these texts by id.
+    explicit StringTable(QHash<int, QString> strings) : m_strings(std::move(strings)) {}
 
-    // A copy without the given id (to see loading skip a missing caption).
-    StringTable without(int id) const;
+    std::optional<QString> load(int id) const;
+    const QHash<int, QString> &strings() const { return m_strings; }
 
 private:
     QHash<int, QString> m_strings;

@@ -1,32 +1,25 @@
 #include "acceleration.h"
 
-#include "fields/number_format.h"
+#include "calc/field_values.h"
 
 namespace vorlenta {
 
-Working<float> acceleration(Working<float> d1, Working<float> t1, Working<float> d2, Working<float> t2)
+Checked<float> acceleration(Checked<float> d1, Checked<float> t1, Checked<float> d2, Checked<float> t2)
 {
-    using checked::difference;
-    using checked::quotient;
-    // An unset distance counts as 0; an unset time fails as a divisor.
-    return quotient<float>(difference<float>(quotient<float>(value_of(d2), t2),
-                                             quotient<float>(value_of(d1), t1)),
-                           difference<float>(value_of(t2), value_of(t1)));
+    return ((d2 / t2) - (d1 / t1)) / (t2 - t1);
 }
 
 void accel_calculation(TextStore &store)
 {
-    const auto read = [&store](Field field) {
-        return read_through_pattern(store.text(field), Pattern::TwoDecimals);
-    };
-    const Working<float> t1 = read(Field::Text7);
-    const Working<float> d1 = read(Field::Text6);
-    const Working<float> t2 = read(Field::Text9);
-    const Working<float> d2 = read(Field::Text8);
+    Checked<float> t1, d1, t2, d2;
+    t1.step(read_through(store, Field::Text7, Pattern::TwoDecimals));
+    d1.step(read_through(store, Field::Text6, Pattern::TwoDecimals));
+    t2.step(read_through(store, Field::Text9, Pattern::TwoDecimals));
+    d2.step(read_through(store, Field::Text8, Pattern::TwoDecimals));
 
-    float result = 0;
-    assign_if_succeeded(result, acceleration(d1, t1, d2, t2));
-    store.set_text(Field::Text10, render(double(result), Pattern::TwoDecimals));
+    Checked<float> a = 0.0f;
+    a.step(acceleration(d1, t1, d2, t2));
+    write(store, Field::Text10, a, Pattern::TwoDecimals);
 }
 
 } // namespace vorlenta

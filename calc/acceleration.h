@@ -12,8 +12,7 @@ namespace vorlenta {
 
 // ((d2 / t2) − (d1 / t1)) / (t2 − t1) as one step: it fails as a whole when
 // any of its operations fails (a time of 0 or unset, two equal times).
-Working<float> acceleration(Working<float> d1, Working<float> t1, Working<float> d2,
-                            Working<float> t2);
+Checked<float> acceleration(Checked<float> d1, Checked<float> t1, Checked<float> d2, Checked<float> t2);
 
 // Reads Text6 to Text9 through the pattern "0.00" and always writes Text10
 // ("0.00"); a step that fails leaves the acceleration at 0.

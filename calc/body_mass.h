@@ -1,21 +1,32 @@
 #pragma once
 
-// The body mass as the body-mass field Text11 shows it.
+// The body mass, as the body-mass field Text11 gives it to the calculators.
 
-#include <optional>
-
-#include "fields/text_store.h"
+#include "calc/checked.h"
+#include "fields/field_table.h"
 
 namespace vorlenta {
 
-// The body mass that Text11 denotes, in single precision; empty when the text
-// is no number or lies beyond the single range.
-std::optional<float> read_body_mass(const TextStore &store);
+struct BodyMass {
+    // In kilograms: unset until Text11 first held a number, then the last
+    // number it held (a text that does not convert leaves it as it was).
+    Checked<float> kg;
+    // Whether Text11 holds that number now. While it does not, a result
+    // computed from the kept value would stand beside a field that shows
+    // something else, so the fat-free mass and the 1RM write nothing.
+    bool shown = false;
 
-// Whether Text11 holds a body mass that the shared body mass can follow. A
-// text that has the form of a number but lies beyond the single range does
-// not: the shared body mass then keeps an older value, and a result computed
-// from that value would stand beside a field that shows another number.
-bool holds_body_mass(const TextStore &store);
+    // The panels that need a body mass work only with one above 0.
+    bool enables_panels() const { return shown && kg.or_zero() > 0; }
+    // A conversion by body mass cannot be made from 0 (or from none).
+    bool missing() const { return kg.or_zero() == 0; }
+};
+
+// The panels that cannot work without a body mass: the fat-free mass and the
+// cycling power.
+constexpr bool needs_body_mass(Panel panel)
+{
+    return panel == Panel::Frame3 || panel == Panel::Frame4;
+}
 
 } // namespace vorlenta

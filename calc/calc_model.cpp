@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "calc/acceleration.h"
-#include "calc/body_mass.h"
+#include "calc/field_values.h"
 #include "calc/cycling_power.h"
 #include "calc/fat_free_mass.h"
 #include "calc/mass_conversion.h"
@@ -74,7 +74,7 @@ void CalcModel::Command1_Click()
 
 void CalcModel::Command2_Click()
 {
-    if (exchange_running_cycling(m_store, m_body_mass) == Conversion::BodyMassMissing && m_body_mass_missing)
+    if (exchange_running_cycling(m_store, m_body) == Conversion::BodyMassMissing && m_body_mass_missing)
         m_body_mass_missing();
 }
 
@@ -83,7 +83,7 @@ void CalcModel::field_changed(Field field)
     switch (field) {
     case Field::Text2:
     case Field::Text3:
-        onerm_calculation(m_store, m_body_mass);
+        onerm_calculation(m_store, m_body);
         break;
     case Field::Text6:
     case Field::Text7:
@@ -96,14 +96,14 @@ void CalcModel::field_changed(Field field)
         break;
     case Field::Text12:
     case Field::Text14:
-        ffm_calculation(m_store, m_body_mass);
+        ffm_calculation(m_store, m_body);
         break;
     case Field::Text16:
     case Field::Text17:
     case Field::Text18:
     case Field::Text19: // the results too: their writes rerun the calculation
     case Field::Text20:
-        run_cycling_power();
+        calculate_cycling_power(m_store, m_body);
         break;
     default: // the conversion fields and the other results run nothing
         break;
@@ -112,20 +112,17 @@ void CalcModel::field_changed(Field field)
 
 void CalcModel::Text11_Change()
 {
-    // A text that does not convert leaves the body mass as it was.
-    assign_if_succeeded(m_body_mass, read_body_mass(m_store));
-    set_panels_enabled(holds_body_mass(m_store) && value_of(m_body_mass) > 0.0f);
+    // One reading of the field: a text that does not convert leaves the body
+    // mass as it was, and then the field no longer shows it.
+    const Checked<float> typed = read_single(m_store, Field::Text11);
+    m_body.kg.step(typed);
+    m_body.shown = typed.is_set();
+    set_panels_enabled(m_body.enables_panels());
 
     // The calculations run whatever the outcome above; each has its guards.
-    run_cycling_power();
-    ffm_calculation(m_store, m_body_mass);
-    onerm_calculation(m_store, m_body_mass);
-}
-
-void CalcModel::run_cycling_power()
-{
-    ++m_cycling_power_runs;
-    calculate_cycling_power(m_store, m_body_mass);
+    calculate_cycling_power(m_store, m_body);
+    ffm_calculation(m_store, m_body);
+    onerm_calculation(m_store, m_body);
 }
 
 void CalcModel::set_panels_enabled(bool enabled)

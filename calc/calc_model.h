@@ -7,11 +7,11 @@
 // user's typing, leaving, key presses and clicks to it.
 
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include <QString>
 
+#include "calc/body_mass.h"
 #include "fields/field_table.h"
 #include "fields/text_store.h"
 
@@ -33,12 +33,11 @@ public:
     TextStore &store() { return m_store; }
     const TextStore &store() const { return m_store; }
 
-    // The body mass in kilograms; empty until Text11 first held a number.
-    std::optional<float> body_mass() const { return m_body_mass; }
+    const BodyMass &body_mass() const { return m_body; }
 
-    // Whether Frame3 ("FF Mass") and Frame4 ("Cycling Power (Watts)") are
-    // enabled: only while Text11 holds a number above 0. Enabled, as the
-    // window is designed, until the first change of Text11 decides.
+    // Whether the panels that need a body mass (needs_body_mass) are enabled:
+    // only while Text11 holds a number above 0. Enabled, as the window is
+    // designed, until the first change of Text11 decides.
     bool panels_enabled() const { return m_panels_enabled; }
 
     QString caption(ExchangeButton button) const;
@@ -54,23 +53,18 @@ public:
     void Command1_Click();       // lb <--> kg
     void Command2_Click();       // running speed <--> cycling power
 
-    // How many times the cycling power has run since construction.
-    int cycling_power_runs() const { return m_cycling_power_runs; }
-
 private:
     void field_changed(Field field);
     void Text11_Change();
-    void run_cycling_power();
     void set_panels_enabled(bool enabled);
 
     TextStore m_store;
-    std::optional<float> m_body_mass;
+    BodyMass m_body;
     bool m_panels_enabled = true;
     QString m_captions[2] = {QStringLiteral("Command1"), QStringLiteral("Command2")};
     std::vector<PanelsListener> m_panels_listeners;
     std::vector<CaptionListener> m_caption_listeners;
     BodyMassRequest m_body_mass_missing;
-    int m_cycling_power_runs = 0;
 };
 
 } // namespace vorlenta

@@ -2,23 +2,28 @@
 
 // The arithmetic every calculator step is built from.
 //
-// A step either yields its value or fails; a failing step is skipped and what
-// it would have assigned keeps its value. A step fails on a division by zero
-// or by a value no step has assigned yet, and on any result that is not a
-// finite number of the step's precision (a single-precision result beyond the
-// single range included). Nothing is reported: the calculation goes on with
-// its next step.
+// A Checked<T> is a working value of single (float) or double precision that
+// is set, unset (no step has assigned it yet) or failed (the operation that
+// made it failed). Its operators keep IEEE arithmetic to the bit and read like
+// the formula they compute:
+// - an operation between two singles is single; with a double operand, double
+//   (the single widens exactly); a power is always double;
+// - an unset operand counts as 0, but as a divisor it fails the operation, as
+//   does a divisor of 0 and a result that is no finite number of its precision;
+// - a failed operand fails the result.
 //
-// A working value that no step has assigned yet is "unset" (an empty
-// optional). It is not a hidden 0: it renders as an empty text. In arithmetic
-// it counts as 0, it is not greater than 0, and as a divisor it fails.
-//
-// The operations take the precision as their template argument so that each
-// call shows whether its step is single (float) or double precision.
+// `x.step(formula)` runs one step under the skip-on-error rule: x takes the
+// result when the step succeeded and otherwise keeps what it held. Nothing is
+// reported; the calculation goes on with its next step. An unset value is not
+// a hidden 0: it is not greater than 0 and renders as an empty text.
 
 #include <cmath>
+#include <concepts>
 #include <limits>
 #include <optional>
+#include <functional>
+#include <type_traits>
+#include <utility>
 
 namespace vorlenta {
 
@@ -26,88 +31,144 @@ static_assert(std::numeric_limits<float>::is_iec559 && std::numeric_limits<doubl
               "every result must equal IEEE single or double arithmetic");
 
 template <typename T>
-using Working = std::optional<T>;
+concept Precision = std::same_as<T, float> || std::same_as<T, double>;
 
-// The value a working value contributes to arithmetic: unset counts as 0.
-template <typename T>
-constexpr T value_of(const Working<T> &value)
-{
-    return value.value_or(T(0));
-}
+template <Precision T>
+class Checked {
+public:
+    Checked() = default;
+    Checked(T value) : m_state(std::isfinite(value) ? State::Set : State::Failed), m_value(value) {}
+    // A reading that may have failed (an empty optional).
+    explicit Checked(std::optional<T> value) : Checked(value ? Checked(*value) : failure()) {}
+    // A single widens to double exactly.
+    template <Precision U>
+        requires std::same_as<U, float> && std::same_as<T, double>
+    Checked(const Checked<U> &single)
+        : Checked(single.failed() ? failure() : single.is_set() ? Checked(single.or_zero()) : Checked())
+    {
+    }
 
-// Only that a value can become unset matters to a divisor; widening float to
-// double is exact, so nothing else changes.
-inline Working<double> widened(const Working<float> &value)
-{
-    return value ? Working<double>(double(*value)) : std::nullopt;
-}
+    static Checked failure()
+    {
+        Checked failed;
+        failed.m_state = State::Failed;
+        return failed;
+    }
 
-// Runs one step under the skip-on-error rule: the target takes the result
-// only when the step succeeded, and otherwise keeps what it held.
-template <typename T>
-void assign_if_succeeded(T &target, const Working<T> &result)
-{
-    if (result)
-        target = *result;
-}
-template <typename T>
-void assign_if_succeeded(Working<T> &target, const Working<T> &result)
-{
-    if (result)
-        target = result;
-}
+    bool is_set() const { return m_state == State::Set; }
+    bool failed() const { return m_state == State::Failed; }
+    // What the value counts as in arithmetic.
+    T or_zero() const { return is_set() ? m_value : T(0); }
+    // Empty while unset (or failed).
+    std::optional<T> value() const { return is_set() ? std::optional<T>(m_value) : std::nullopt; }
 
-namespace checked {
+    // One step under the skip-on-error rule.
+    void step(const Checked &result)
+    {
+        if (!result.failed())
+            *this = result;
+    }
 
-// The operands are the step's own intermediate results: an operand whose
-// operation failed fails the whole step. A working value left unset by an
-// earlier step is passed as value_of(x) instead, so that it counts as 0.
+private:
+    enum class State { Unset, Set, Failed };
+    State m_state = State::Unset;
+    T m_value = 0;
+};
 
-template <typename T>
-Working<T> finite(T result)
-{
-    return std::isfinite(result) ? Working<T>(result) : std::nullopt;
-}
-
-template <typename T>
-Working<T> sum(const Working<T> &a, const Working<T> &b)
-{
-    return a && b ? finite<T>(*a + *b) : std::nullopt;
-}
+namespace checked_detail {
 
 template <typename T>
-Working<T> difference(const Working<T> &a, const Working<T> &b)
-{
-    return a && b ? finite<T>(*a - *b) : std::nullopt;
-}
+struct Of; // the Checked type an operand stands for
+template <Precision T>
+struct Of<T> {
+    using type = Checked<T>;
+};
+template <Precision T>
+struct Of<Checked<T>> {
+    using type = Checked<T>;
+};
+template <typename T>
+constexpr bool is_checked = false;
+template <Precision T>
+constexpr bool is_checked<Checked<T>> = true;
+
+// Two operands of which at least one is Checked, the other Checked or a
+// constant of its own precision (100.0f is single, 2.78 double).
+template <typename L, typename R>
+concept Operands = requires { typename Of<L>::type; typename Of<R>::type; } && (is_checked<L> || is_checked<R>);
+
+template <typename L, typename R>
+using Result = Checked<decltype(std::declval<L>() * std::declval<R>())>;
 
 template <typename T>
-Working<T> product(const Working<T> &a, const Working<T> &b)
+auto plain(const T &x)
 {
-    return a && b ? finite<T>(*a * *b) : std::nullopt;
+    if constexpr (is_checked<T>)
+        return x.or_zero();
+    else
+        return x;
 }
 
-// A divisor of 0 (either sign) fails the step, and so does an unset one.
-template <typename T>
-Working<T> quotient(const Working<T> &dividend, const Working<T> &divisor)
+template <typename L, typename R, typename Operation>
+auto combine(const L &a, const R &b, Operation operation)
 {
-    if (!dividend || !divisor || *divisor == T(0))
-        return std::nullopt;
-    return finite<T>(*dividend / *divisor);
+    using Out = Result<decltype(plain(a)), decltype(plain(b))>;
+    const typename Of<L>::type left(a);
+    const typename Of<R>::type right(b);
+    if (left.failed() || right.failed())
+        return Out::failure();
+    using W = decltype(plain(a) * plain(b));
+    return Out(operation(W(left.or_zero()), W(right.or_zero())));
 }
 
-// base raised to a whole exponent, as a double-precision power.
-inline Working<double> power(const Working<double> &base, int exponent)
+} // namespace checked_detail
+
+template <typename L, typename R>
+    requires checked_detail::Operands<L, R>
+auto operator+(const L &a, const R &b)
 {
-    return base ? finite<double>(std::pow(*base, double(exponent))) : std::nullopt;
+    return checked_detail::combine(a, b, [](auto x, auto y) { return x + y; });
 }
 
-// Rounds a double to the nearest single; a value that leaves the single range
-// fails. (IEEE narrowing gives an infinity there, which the test catches.)
-inline Working<float> to_single(const Working<double> &value)
+template <typename L, typename R>
+    requires checked_detail::Operands<L, R>
+auto operator-(const L &a, const R &b)
 {
-    return value ? finite<float>(static_cast<float>(*value)) : std::nullopt;
+    return checked_detail::combine(a, b, [](auto x, auto y) { return x - y; });
 }
 
-} // namespace checked
+template <typename L, typename R>
+    requires checked_detail::Operands<L, R>
+auto operator*(const L &a, const R &b)
+{
+    return checked_detail::combine(a, b, [](auto x, auto y) { return x * y; });
+}
+
+template <typename L, typename R>
+    requires checked_detail::Operands<L, R>
+auto operator/(const L &a, const R &b)
+{
+    const typename checked_detail::Of<R>::type divisor(b);
+    if (!divisor.is_set() || divisor.or_zero() == 0)
+        return decltype(checked_detail::combine(a, b, std::divides<>()))::failure();
+    return checked_detail::combine(a, b, [](auto x, auto y) { return x / y; });
+}
+
+// base raised to a whole exponent: a double-precision power.
+template <Precision T>
+Checked<double> pow(const Checked<T> &base, int exponent)
+{
+    if (base.failed())
+        return Checked<double>::failure();
+    return Checked<double>(std::pow(double(base.or_zero()), double(exponent)));
+}
+
+// Rounds to the nearest single; a value beyond the single range fails.
+inline Checked<float> to_single(const Checked<double> &value)
+{
+    if (!value.is_set())
+        return value.failed() ? Checked<float>::failure() : Checked<float>();
+    return Checked<float>(static_cast<float>(value.or_zero()));
+}
+
 } // namespace vorlenta

@@ -1,6 +1,6 @@
 #include "cycling_power.h"
 
-#include "fields/number_format.h"
+#include "calc/field_values.h"
 
 namespace vorlenta {
 namespace {
@@ -13,57 +13,41 @@ constexpr double c2 = -0.84416;
 constexpr double c1 = 5.983;
 // Climbing coefficient in W per kg, per % of grade, per km/h. Held in single
 // precision, so the climbing term is single-precision arithmetic throughout.
-constexpr float k_climb = 0.02722f;
-
-using checked::power;
-using checked::product;
-using checked::sum;
+constexpr float k = 0.02722f;
 
 } // namespace
 
-CyclingPower cycling_power(Working<float> speed, Working<float> bike_mass, float grade,
-                           Working<float> body_mass)
+CyclingPower cycling_power(Checked<float> v, Checked<float> bike_mass, Checked<float> grade,
+                           Checked<float> body_mass)
 {
-    const double v = value_of(speed);
-
     // Each step is skipped on its own when it fails: a climbing term beyond
     // the single range adds no climbing power, as an unreadable grade does.
-    Working<float> climbing; // ((m_bike + body_mass) × K) × g, single precision
-    assign_if_succeeded(climbing,
-                        product<float>(product<float>(sum<float>(value_of(bike_mass), value_of(body_mass)),
-                                                      k_climb),
-                                       grade));
+    Checked<float> climbing;
+    climbing.step((bike_mass + body_mass) * k * grade);
+    Checked<double> level;
+    level.step(c5 * pow(v, 5) + c4 * pow(v, 4) + c3 * pow(v, 3) + c2 * pow(v, 2));
 
-    Working<double> level; // ((c5·v^5 + c4·v^4) + c3·v^3) + c2·v^2, double precision
-    assign_if_succeeded(level, sum<double>(sum<double>(sum<double>(product<double>(c5, power(v, 5)),
-                                                                   product<double>(c4, power(v, 4))),
-                                                       product<double>(c3, power(v, 3))),
-                                           product<double>(c2, power(v, 2))));
-
-    CyclingPower result; // Q + (c1 + s)·v, double precision
-    assign_if_succeeded(result.watts,
-                        sum<double>(value_of(level),
-                                    product<double>(sum<double>(c1, double(value_of(climbing))), v)));
-    // Only the rider's mass divides, not rider plus bicycle.
-    assign_if_succeeded(result.watts_per_kg,
-                        checked::quotient<double>(value_of(result.watts), widened(body_mass)));
-    return result;
+    CyclingPower power;
+    power.watts.step(level + (c1 + climbing) * v);
+    // Only the rider's mass divides, not rider and bicycle.
+    power.watts_per_kg.step(power.watts / body_mass);
+    return power;
 }
 
-void calculate_cycling_power(TextStore &store, Working<float> body_mass)
+void calculate_cycling_power(TextStore &store, const BodyMass &body)
 {
     // The inputs are rounded to two decimals before any arithmetic.
-    const Working<float> speed = read_through_pattern(store.text(Field::Text16), Pattern::TwoDecimals);
-    const Working<float> bike_mass = read_through_pattern(store.text(Field::Text17), Pattern::TwoDecimals);
-    float grade = 0;
-    assign_if_succeeded(grade, read_through_pattern(store.text(Field::Text18), Pattern::TwoDecimals));
+    Checked<float> speed, bike_mass, grade = 0.0f;
+    speed.step(read_through(store, Field::Text16, Pattern::TwoDecimals));
+    bike_mass.step(read_through(store, Field::Text17, Pattern::TwoDecimals));
+    grade.step(read_through(store, Field::Text18, Pattern::TwoDecimals));
 
-    const CyclingPower power = cycling_power(speed, bike_mass, grade, body_mass);
+    const CyclingPower power = cycling_power(speed, bike_mass, grade, body.kg);
 
     // Each write may run this calculation again, nested, through the field's
     // change event; power is a copy, so a nested run changes nothing here.
-    store.set_text(Field::Text19, render(power.watts, Pattern::Whole));
-    store.set_text(Field::Text20, render(power.watts_per_kg, Pattern::OneDecimal));
+    write(store, Field::Text19, power.watts, Pattern::Whole);
+    write(store, Field::Text20, power.watts_per_kg, Pattern::OneDecimal);
 }
 
 } // namespace vorlenta

@@ -1,6 +1,6 @@
 #include "mass_conversion.h"
 
-#include "fields/number_format.h"
+#include "calc/field_values.h"
 
 namespace vorlenta {
 namespace {
@@ -8,36 +8,38 @@ namespace {
 constexpr double pounds_per_kilogram = 2.2;
 
 // The field's number rounded to one decimal, or 0 when it holds none.
-float read_source(const TextStore &store, Field field)
+Checked<float> read_source(const TextStore &store, Field field)
 {
-    float value = 0;
-    assign_if_succeeded(value, read_through_pattern(store.text(field), Pattern::OneDecimal));
+    Checked<float> value = 0.0f;
+    value.step(read_through(store, field, Pattern::OneDecimal));
     return value;
 }
 
 } // namespace
 
-Working<double> kilograms_from_pounds(float pounds)
+Checked<double> kilograms_from_pounds(Checked<float> pounds)
 {
-    return checked::quotient<double>(double(pounds), pounds_per_kilogram);
+    return pounds / pounds_per_kilogram;
 }
 
-Working<float> pounds_from_kilograms(float kilograms)
+Checked<float> pounds_from_kilograms(Checked<float> kilograms)
 {
-    return checked::to_single(checked::product<double>(double(kilograms), pounds_per_kilogram));
+    return to_single(kilograms * pounds_per_kilogram);
 }
 
 void lbtokg(TextStore &store)
 {
-    const Working<double> kilograms = kilograms_from_pounds(read_source(store, Field::Text23));
-    store.set_text(Field::Text1, render(kilograms, Pattern::OneDecimal));
+    Checked<double> kg;
+    kg.step(kilograms_from_pounds(read_source(store, Field::Text23)));
+    write(store, Field::Text1, kg, Pattern::OneDecimal);
 }
 
 void kgtolb(TextStore &store)
 {
-    const Working<float> pounds = pounds_from_kilograms(read_source(store, Field::Text1));
-    if (pounds)
-        store.set_text(Field::Text23, render(double(*pounds), Pattern::OneDecimal));
+    Checked<float> lb;
+    lb.step(pounds_from_kilograms(read_source(store, Field::Text1)));
+    if (lb.is_set())
+        write(store, Field::Text23, lb, Pattern::OneDecimal);
 }
 
 void exchange_mass_units(TextStore &store)

@@ -9,11 +9,11 @@
 namespace vorlenta {
 
 // lb / 2.2 in double precision, shown from the double.
-Working<double> kilograms_from_pounds(float pounds);
+Checked<double> kilograms_from_pounds(Checked<float> pounds);
 
 // kg × 2.2 in double precision, held in single before it is shown; fails when
 // the pounds leave the single range.
-Working<float> pounds_from_kilograms(float kilograms);
+Checked<float> pounds_from_kilograms(Checked<float> kilograms);
 
 // Text23 (lb) → Text1 (kg, "0.0"). A pound text that is no number counts as 0.
 void lbtokg(TextStore &store);

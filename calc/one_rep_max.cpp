@@ -1,49 +1,34 @@
 #include "one_rep_max.h"
 
-#include "calc/body_mass.h"
-#include "fields/number_format.h"
+#include "calc/field_values.h"
 
 namespace vorlenta {
-namespace {
 
-using checked::difference;
-using checked::product;
-using checked::quotient;
-
-} // namespace
-
-Working<double> repetition_divisor(Working<float> repetitions)
+OneRepMax one_rep_max(Checked<float> load, Checked<float> reps, Checked<float> body_mass)
 {
-    Working<double> fatigue; // 2.78 × reps
-    assign_if_succeeded(fatigue, product<double>(2.78, double(value_of(repetitions))));
-    Working<double> divisor;
-    assign_if_succeeded(divisor, difference<double>(102.78, value_of(fatigue)));
-    return divisor;
-}
+    Checked<float> a;
+    Checked<double> b, c;
+    a.step(100.0f * load);
+    b.step(2.78 * reps);
+    c.step(102.78 - b);
 
-OneRepMax one_rep_max(Working<float> load, Working<float> repetitions, Working<float> body_mass)
-{
-    Working<float> scaled_load; // 100 × load, single precision
-    assign_if_succeeded(scaled_load, product<float>(100.0f, value_of(load)));
-    const Working<double> divisor = repetition_divisor(repetitions);
-
-    OneRepMax result;
-    assign_if_succeeded(result.estimate, quotient<double>(double(value_of(scaled_load)), divisor));
+    OneRepMax max;
+    max.estimate.step(a / c);
     // Divided in double precision, then held in single.
-    assign_if_succeeded(result.per_kg,
-                        checked::to_single(quotient<double>(value_of(result.estimate), widened(body_mass))));
-    return result;
+    max.per_kg.step(to_single(max.estimate / body_mass));
+    return max;
 }
 
-void onerm_calculation(TextStore &store, Working<float> body_mass)
+void onerm_calculation(TextStore &store, const BodyMass &body)
 {
-    if (!holds_body_mass(store) || !is_numeric(store.text(Field::Text2))
-        || !is_numeric(store.text(Field::Text3)))
+    if (!body.shown || !is_numeric(store.text(Field::Text2)) || !is_numeric(store.text(Field::Text3)))
         return;
-    const OneRepMax result = one_rep_max(to_single(store.text(Field::Text2)),
-                                         to_single(store.text(Field::Text3)), body_mass);
-    store.set_text(Field::Text4, render(result.estimate, Pattern::TwoDecimals));
-    store.set_text(Field::Text5, render(double(result.per_kg), Pattern::TwoDecimals));
+    Checked<float> load, reps;
+    load.step(read_single(store, Field::Text2));
+    reps.step(read_single(store, Field::Text3));
+    const OneRepMax max = one_rep_max(load, reps, body.kg);
+    write(store, Field::Text4, max.estimate, Pattern::TwoDecimals);
+    write(store, Field::Text5, max.per_kg, Pattern::TwoDecimals);
 }
 
 } // namespace vorlenta

@@ -5,25 +5,21 @@
 // of body mass. There is no bound on the repetitions: from 37 on the divisor
 // is negative, and so is the estimate.
 
-#include "calc/checked.h"
+#include "calc/body_mass.h"
 #include "fields/text_store.h"
 
 namespace vorlenta {
 
 struct OneRepMax {
-    Working<double> estimate; // unset only when the divisor is exactly 0
-    float per_kg = 0;         // stays 0 when there is no body mass to divide by
+    Checked<double> estimate;     // unset only when the divisor is exactly 0
+    Checked<float> per_kg = 0.0f; // stays 0 when there is no body mass to divide by
 };
 
-// 102.78 − 2.78 × reps in double precision: 74.98 for 10 repetitions, 0
-// between 36 and 37.
-Working<double> repetition_divisor(Working<float> repetitions);
-
-OneRepMax one_rep_max(Working<float> load, Working<float> repetitions, Working<float> body_mass);
+OneRepMax one_rep_max(Checked<float> load, Checked<float> repetitions, Checked<float> body_mass);
 
 // Reads Text2 (load) and Text3 (repetitions), writes Text4 and Text5 ("0.00").
-// Writes nothing while Text11, Text2 or Text3 holds no number. A load or
-// repetition count beyond the single range counts as 0.
-void onerm_calculation(TextStore &store, Working<float> body_mass);
+// Writes nothing while Text11 shows no body mass or Text2 or Text3 holds no
+// number. A load or repetition count beyond the single range counts as 0.
+void onerm_calculation(TextStore &store, const BodyMass &body);
 
 } // namespace vorlenta

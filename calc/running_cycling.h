@@ -4,7 +4,7 @@
 // rider's body mass: 1 W/kg of cycling power matches 3.544 km/h of running.
 // Each click converts once; the body mass must be known first.
 
-#include "calc/checked.h"
+#include "calc/body_mass.h"
 #include "fields/text_store.h"
 
 namespace vorlenta {
@@ -15,23 +15,23 @@ enum class Conversion {
 };
 
 // (power / body_mass) × 3.544: the quotient single, the product double.
-Working<double> running_speed(float power, float body_mass);
+Checked<double> running_speed(Checked<float> power, Checked<float> body_mass);
 
 // ((speed / 3.544) × body_mass) in double precision, held in single.
-Working<float> cycling_power_for_speed(Working<float> speed, float body_mass);
+Checked<float> cycling_power_for_speed(Checked<float> speed, Checked<float> body_mass);
 
 // Text22 (W) → Text21 (km/h, "0.0"). Writes nothing when Text22 holds no number
 // or the speed comes out as 0.
-Conversion convert_cyclingtorunning(TextStore &store, Working<float> body_mass);
+Conversion convert_cyclingtorunning(TextStore &store, const BodyMass &body);
 
 // Text21 (km/h) → Text22 (W, "0"). Writes nothing when Text21 holds no number
 // or the power comes out as 0.
-Conversion convert_runningtocycling(TextStore &store, Working<float> body_mass);
+Conversion convert_runningtocycling(TextStore &store, const BodyMass &body);
 
 // The click on Command2: a running speed of 0 converts power to speed, any
 // other speed to power. A key press in one field zeroes the other, so this
 // converts from the field typed in last. A speed that is no number yet (empty
 // or half-typed while the focus is still in Text21) counts as 0.
-Conversion exchange_running_cycling(TextStore &store, Working<float> body_mass);
+Conversion exchange_running_cycling(TextStore &store, const BodyMass &body);
 
 } // namespace vorlenta

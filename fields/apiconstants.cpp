@@ -1,13 +1,13 @@
 #include "apiconstants.h"
 
-#include <QLocale>
+#include "number_format.h"
 
 namespace vorlenta::apiconstants {
 
 QString get_locale_string(int code)
 {
     if (code == LOCALE_SDECIMAL)
-        return QLocale().decimalPoint();
+        return decimal_separator();
     return {};
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// The 23 entry fields as data: name, character limit, the pattern that leaving
-// rewrites them with, their panel, and for the four conversion fields the
-// partner that a key press zeroes and the arrow it turns the button to.
+// The 23 entry fields as data, one row each: name, character limit, the
+// pattern that leaving rewrites them with, their panel, and for the four
+// conversion fields the partner that a key press zeroes and the arrow it turns
+// the panel's exchange button to.
 
 #include <array>
 #include <optional>
@@ -21,8 +22,7 @@ enum class Field {
 };
 inline constexpr int field_count = 23;
 
-// The framed groups of the window; the fields of Frame3 and Frame4 can be
-// disabled as a whole.
+// The framed groups of the window.
 enum class Panel { Frame1 = 1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7 };
 
 enum class ExchangeButton { Command1, Command2 };
@@ -42,12 +42,78 @@ struct FieldEntry {
     std::optional<KeyRule> key_rule;      // the four conversion fields only
 };
 
-// Every field, in the order Text1 … Text23.
-std::span<const FieldEntry, field_count> field_entries();
-const FieldEntry &entry_of(Field field);
+namespace field_rows {
+using enum Field;
+using enum Panel;
+inline constexpr auto one = Pattern::OneDecimal;
+inline constexpr auto two = Pattern::TwoDecimals;
+inline constexpr KeyRule zeroes(Field partner, ExchangeButton button, const char16_t *arrow)
+{
+    return {partner, button, arrow};
+}
 
-inline QString name_of(Field field) { return QString::fromLatin1(entry_of(field).name); }
-inline int index_of(Field field) { return static_cast<int>(field) - 1; }
+// Every field, in the order Text1 … Text23.
+inline constexpr std::array<FieldEntry, field_count> table{{
+    {Text1, "Text1", 5, one, Frame7, zeroes(Text23, ExchangeButton::Command1, u"->")},
+    {Text2, "Text2", 6, one, Frame2, {}},
+    {Text3, "Text3", 6, one, Frame2, {}},
+    {Text4, "Text4", 6, one, Frame2, {}},
+    {Text5, "Text5", 6, one, Frame2, {}},
+    {Text6, "Text6", 6, two, Frame1, {}},
+    {Text7, "Text7", 6, two, Frame1, {}},
+    {Text8, "Text8", 6, two, Frame1, {}},
+    {Text9, "Text9", 6, two, Frame1, {}},
+    {Text10, "Text10", 6, std::nullopt, Frame1, {}},
+    {Text11, "Text11", 6, one, Frame6, {}},
+    {Text12, "Text12", 6, one, Frame3, {}},
+    {Text13, "Text13", 6, one, Frame3, {}},
+    {Text14, "Text14", 6, one, Frame3, {}},
+    {Text15, "Text15", 6, one, Frame3, {}},
+    {Text16, "Text16", 4, one, Frame4, {}},
+    {Text17, "Text17", 4, one, Frame4, {}},
+    {Text18, "Text18", 4, one, Frame4, {}},
+    {Text19, "Text19", 4, one, Frame4, {}},
+    {Text20, "Text20", 4, one, Frame4, {}},
+    {Text21, "Text21", 5, one, Frame5, zeroes(Text22, ExchangeButton::Command2, u"->")},
+    {Text22, "Text22", 5, one, Frame5, zeroes(Text21, ExchangeButton::Command2, u"<-")},
+    {Text23, "Text23", 5, one, Frame7, zeroes(Text1, ExchangeButton::Command1, u"<-")},
+}};
+
+// Each row stands at its field's place: a wrong order fails the build.
+static_assert([] {
+    for (int i = 0; i < field_count; ++i)
+        if (int(table[std::size_t(i)].field) != i + 1)
+            return false;
+    return true;
+}());
+} // namespace field_rows
+
+inline constexpr std::span<const FieldEntry, field_count> field_entries()
+{
+    return field_rows::table;
+}
+inline constexpr int index_of(Field field)
+{
+    return static_cast<int>(field) - 1;
+}
+inline constexpr const FieldEntry &entry_of(Field field)
+{
+    return field_rows::table[std::size_t(index_of(field))];
+}
+inline QString name_of(Field field)
+{
+    return QString::fromLatin1(entry_of(field).name);
+}
+
+inline constexpr const char *name_of(Panel panel)
+{
+    constexpr const char *names[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
+    return names[static_cast<int>(panel) - 1];
+}
+inline constexpr const char *name_of(ExchangeButton button)
+{
+    return button == ExchangeButton::Command1 ? "Command1" : "Command2";
+}
 
 // The field called name ("Text7"), if any.
 std::optional<Field> field_named(QStringView name);

@@ -51,7 +51,7 @@ std::optional<std::string> to_c_notation(const QString &text)
         return std::nullopt;
 
     const QLocale locale;
-    const QString point = locale.decimalPoint();
+    const QString point = decimal_separator();
     const QString minus = locale.negativeSign();
     const QString plus = locale.positiveSign();
     const QString exponent = locale.exponential();
@@ -137,17 +137,9 @@ std::optional<T> parse(const QString &text)
 
 } // namespace
 
-QString pattern_text(Pattern pattern)
+QString decimal_separator()
 {
-    switch (pattern) {
-    case Pattern::Whole:
-        return QStringLiteral("0");
-    case Pattern::OneDecimal:
-        return QStringLiteral("0.0");
-    case Pattern::TwoDecimals:
-        return QStringLiteral("0.00");
-    }
-    return {};
+    return QLocale().decimalPoint();
 }
 
 bool is_numeric(const QString &text)

@@ -23,8 +23,9 @@ enum class Pattern {
     TwoDecimals, // "0.00"
 };
 
-// The pattern's own text, "0", "0.0" or "0.00" (for messages and tests).
-QString pattern_text(Pattern pattern);
+// The decimal separator of the user's locale: the one every number the window
+// reads or shows is written with.
+QString decimal_separator();
 
 // True when the text has the form of a number in the user's locale, whatever
 // its magnitude: "1e400" is numeric, but does not convert to double.

@@ -16,8 +16,8 @@ void TextStore::set_text(Field field, const QString &text)
     if (stored == text)
         return;
     stored = text;
-    // A listener may add listeners or write fields; iterate by index so that
-    // neither invalidates the loop.
+    // A listener may add listeners or write fields: by index, the loop meets
+    // both, and the deque never moves the listener that is running.
     for (std::size_t i = 0; i < m_listeners.size(); ++i)
         m_listeners[i](field);
 }

@@ -11,8 +11,8 @@
 // stops typing only, and a result written by the program is kept whole.
 
 #include <array>
+#include <deque>
 #include <functional>
-#include <vector>
 
 #include <QString>
 
@@ -33,11 +33,14 @@ public:
     // were added, before returning.
     void set_text(Field field, const QString &text);
 
+    // A listener may add listeners while a change is dispatched; they hear
+    // that change too.
     void add_change_listener(ChangeListener listener);
 
 private:
     std::array<QString, field_count> m_texts;
-    std::vector<ChangeListener> m_listeners;
+    // A deque keeps the running listener in place while others are added.
+    std::deque<ChangeListener> m_listeners;
 };
 
 } // namespace vorlenta

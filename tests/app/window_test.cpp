@@ -155,7 +155,9 @@ private slots:
 
     void a_missing_caption_leaves_the_designed_one()
     {
-        WindowDriver driver(StringTable::builtin().without(211));
+        QHash<int, QString> strings = StringTable::builtin().strings();
+        strings.remove(211);
+        WindowDriver driver{StringTable(strings)};
         auto *tabs = driver.find<QTabWidget>(QStringLiteral("SSTab1"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Tab 1"));
         QCOMPARE(tabs->currentIndex(), 0);

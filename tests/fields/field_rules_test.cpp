@@ -47,5 +47,17 @@ TEST(FieldRules, LeavingRewritesInTheFieldsPattern)
     }
 }
 
+TEST(FieldRules, ListenersAddedDuringAChangeHearItSafely)
+{
+    TextStore store;
+    int heard = 0;
+    store.add_change_listener([&](Field) {
+        for (int i = 0; i < 20; ++i)
+            store.add_change_listener([&](Field) { ++heard; });
+    });
+    store.set_text(Text1, QStringLiteral("1"));
+    EXPECT_EQ(heard, 20);
+}
+
 } // namespace
 } // namespace vorlenta

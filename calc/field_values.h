@@ -1,0 +1,33 @@
+#pragma once
+
+// How a calculation reads a field's number and writes a result back.
+
+#include "calc/checked.h"
+#include "fields/number_format.h"
+#include "fields/text_store.h"
+
+namespace vorlenta {
+
+// The field's number in single precision; fails when the text is no number or
+// lies beyond the single range.
+inline Checked<float> read_single(const TextStore &store, Field field)
+{
+    return Checked<float>(to_single(store.text(field)));
+}
+
+// The same, rounded to the pattern's decimals first: "12.44" through "0.0"
+// reads as 12.4.
+inline Checked<float> read_through(const TextStore &store, Field field, Pattern pattern)
+{
+    return Checked<float>(read_through_pattern(store.text(field), pattern));
+}
+
+// Writes the value in the pattern; a value no step has set, as an empty text.
+template <Precision T>
+void write(TextStore &store, Field field, const Checked<T> &value, Pattern pattern)
+{
+    const std::optional<T> shown = value.value();
+    store.set_text(field, shown ? render(double(*shown), pattern) : QString());
+}
+
+} // namespace vorlenta
