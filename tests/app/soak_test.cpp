@@ -29,18 +29,18 @@ int limit_of(int field)
     return field == 1 || field >= 21 ? 5 : field >= 16 ? 4 : 6;
 }
 
+// The patterns of the fields after leaving, with "." for the locale's point;
+// the power's results hold what their calculation writes back.
 QRegularExpression pattern_of(int field, QChar point)
 {
-    const QString p = QRegularExpression::escape(point);
-    const QString text = field >= 6 && field <= 9 ? QStringLiteral("-?\\d+%1\\d\\d") : field == 19 ? QStringLiteral("-?\\d+")
-                       : field == 20 ? QStringLiteral("(-?\\d+%1\\d)?") : QStringLiteral("-?\\d+%1\\d");
-    return QRegularExpression(QRegularExpression::anchoredPattern(text.arg(p)));
+    const char *pattern = field >= 6 && field <= 9 ? "-?[0-9]+[.][0-9][0-9]" : field == 19 ? "-?[0-9]+"
+                        : field == 20                ? "(-?[0-9]+[.][0-9])?" : "-?[0-9]+[.][0-9]";
+    return QRegularExpression(QRegularExpression::anchoredPattern(QString::fromLatin1(pattern).replace(u'.', point)));
 }
 
 int field_number(const QWidget *widget)
 {
-    const QString name = widget ? widget->objectName() : QString();
-    return name.startsWith(u"Text") ? name.mid(4).toInt() : 0;
+    return widget && widget->objectName().startsWith(u"Text") ? widget->objectName().mid(4).toInt() : 0;
 }
 
 } // namespace

@@ -1,15 +1,14 @@
 #pragma once
 
 // Drives the real window as a user does, finding controls by their object
-// names, and plays scenarios on it. Besides the steps every scenario knows
-// (tests/support/scenario.h), the window's own:
+// names, and plays scenarios on it (scenario.h), with these steps besides:
 //
 //   @Text1     Text1 has the keyboard focus (SSTab1: the row of tabs)
 //   *          the focused field's whole text is selected
 //   >Text12    clicks into Text12 without typing
 //   show:1     clicks the second tab;  shown:1  the second tab is shown
 //   Backtab Left Right Enter Space PgDown (Ctrl+PgDown)  keys to the focused control
-//   menu       opens the File menu and closes it again
+//   menu       opens the File menu by Alt+F and closes it again
 //   elsewhere  another window becomes active, then this one again
 //   mnuhelp    chooses File > Help by its access keys;  Label24  clicks the link
 //   opened:A   the desktop was asked to open the address A ($WEB: the maker's)
@@ -17,11 +16,11 @@
 // Every message box is answered with Enter and recorded as "title icon: text";
 // a scenario must expect every box and every address it causes.
 
+#include <map>
 #include <memory>
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -33,7 +32,7 @@
 #include <QUrl>
 
 #include "frm_calc.h"
-#include "tests/support/scenario.h"
+#include "scenario.h"
 #include "version_info.h"
 
 namespace vorlenta::testing {
@@ -54,16 +53,15 @@ public:
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
         connect(&m_answerer, &QTimer::timeout, this, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                const char *icon = box->icon() == QMessageBox::Warning ? "warning: "
-                                   : box->icon() == QMessageBox::Information ? "information: " : "";
-                boxes << box->windowTitle() + u' ' + QString::fromLatin1(icon) + box->text();
+                const QMessageBox::Icon icon = box->icon();
+                const char *kind = icon == QMessageBox::Warning ? " warning: " : icon == QMessageBox::Information ? " information: " : " ";
+                boxes << box->windowTitle() + QLatin1String(kind) + box->text();
                 QTest::keyClick(box, Qt::Key_Enter);
             }
         });
         m_answerer.start(5);
         window->show();
-        if (!QTest::qWaitForWindowActive(window.get()))
-            qWarning("the window did not become active");
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     ~WindowDriver() override
     {
@@ -79,25 +77,25 @@ public:
             qFatal("no control %s", qPrintable(name));
         return found;
     }
+    QTabWidget *tabs() const { return find<QTabWidget>(QStringLiteral("SSTab1")); }
+    QMenu *menu() const { return find<QMenu>(QStringLiteral("mnufile")); }
 
     QString focused() const
     {
         const QWidget *focus = QApplication::focusWidget();
-        return !focus ? QString() : qobject_cast<const QTabBar *>(focus) ? focus->parentWidget()->objectName()
-                                                                          : focus->objectName();
+        return !focus ? QString() : qobject_cast<const QTabBar *>(focus) ? QStringLiteral("SSTab1") : focus->objectName();
     }
 
     void show_tab(int index)
     {
-        QTabBar *bar = find<QTabWidget>(QStringLiteral("SSTab1"))->tabBar();
-        if (bar->currentIndex() != index)
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        if (tabs()->currentIndex() != index)
+            QTest::mouseClick(tabs()->tabBar(), Qt::LeftButton, {}, tabs()->tabBar()->tabRect(index).center());
     }
 
     // Clicks a control, on its tab; a field not yet focused selects its text.
     void click(QWidget *control)
     {
-        show_tab(find<QTabWidget>(QStringLiteral("SSTab1"))->widget(1)->isAncestorOf(control) ? 1 : 0);
+        show_tab(tabs()->widget(1)->isAncestorOf(control));
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     }
 
@@ -114,16 +112,14 @@ public:
     void play(const Step &step)
     {
         const QString &name = step.name;
+        const QString target = name.mid(1);
         if (step.action == u'=') {
             auto *edit = find<QLineEdit>(name);
-            if (QApplication::focusWidget() != edit)
-                click(edit);
-            else
-                key(Qt::Key_A, Qt::ControlModifier);
+            QApplication::focusWidget() == edit ? key(Qt::Key_A, Qt::ControlModifier) : click(edit);
             step.text.isEmpty() ? key(Qt::Key_Delete) : QTest::keyClicks(edit, step.text);
         } else if (step.action == u':') {
             if (name == u"shown")
-                QCOMPARE(find<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), step.text.toInt());
+                QCOMPARE(tabs()->currentIndex(), step.text.toInt());
             else if (name == u"show")
                 show_tab(step.text.toInt());
             else if (name == u"opened")
@@ -134,29 +130,23 @@ public:
             else
                 QCOMPARE(find<QPushButton>(name)->text(), step.text);
         } else if (name.startsWith(u'@')) {
-            QCOMPARE(focused(), name.mid(1));
+            QCOMPARE(focused(), target);
         } else if (name.startsWith(u'>')) {
-            click(find(name.mid(1)));
+            click(find(target));
         } else if (name == u"*") {
             auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
             QVERIFY(edit && edit->selectedText() == edit->text());
         } else if (name.endsWith(u"panels")) {
-            const bool enabled = find(QStringLiteral("Frame3"))->isEnabled();
-            QCOMPARE(find(QStringLiteral("Frame4"))->isEnabled(), enabled);
-            QCOMPARE(enabled, name.front() == u'+');
+            QCOMPARE(find(QStringLiteral("Frame4"))->isEnabled(), find(QStringLiteral("Frame3"))->isEnabled());
+            QCOMPARE(find(QStringLiteral("Frame3"))->isEnabled(), name.front() == u'+');
         } else if (name == u"!message") {
-            QCOMPARE(boxes, QStringList{QStringLiteral("Vorlenta warning: Please insert body mass first.")});
-            boxes.clear();
-        } else if (name == u"menu") {
+            QCOMPARE(std::exchange(boxes, {}), QStringList{QStringLiteral("Vorlenta warning: Please insert body mass first.")});
+        } else if (name == u"menu" || name == u"mnuhelp") {
             key(Qt::Key_F, Qt::AltModifier);
-            QTRY_VERIFY(find<QMenu>(QStringLiteral("mnufile"))->isVisible());
-            QTest::keyClick(find<QMenu>(QStringLiteral("mnufile")), Qt::Key_Escape);
-            key(Qt::Key_Escape);
-            QTRY_COMPARE(QApplication::activeWindow(), window.get());
-        } else if (name == u"mnuhelp") {
-            key(Qt::Key_F, Qt::AltModifier);
-            QTRY_VERIFY(find<QMenu>(QStringLiteral("mnufile"))->isVisible());
-            QTest::keyClick(find<QMenu>(QStringLiteral("mnufile")), Qt::Key_H);
+            QTRY_VERIFY(menu()->isVisible());
+            QTest::keyClick(menu(), name == u"menu" ? Qt::Key_Escape : Qt::Key_H);
+            if (name == u"menu")
+                key(Qt::Key_Escape);
         } else if (name == u"elsewhere") {
             QWidget other;
             other.show();
@@ -167,10 +157,10 @@ public:
         } else if (name.startsWith(u"Command") || name == u"Label24") {
             click(find(name));
         } else {
-            const std::map<QString, Qt::Key> keys{{QStringLiteral("Tab"), Qt::Key_Tab},
-                {QStringLiteral("Backtab"), Qt::Key_Backtab}, {QStringLiteral("Left"), Qt::Key_Left}, {QStringLiteral("Right"), Qt::Key_Right},
-                {QStringLiteral("Enter"), Qt::Key_Enter}, {QStringLiteral("Space"), Qt::Key_Space},
-                {QStringLiteral("PgDown"), Qt::Key_PageDown}};
+            static const std::map<QString, Qt::Key> keys{{QStringLiteral("Tab"), Qt::Key_Tab},
+                {QStringLiteral("Backtab"), Qt::Key_Backtab}, {QStringLiteral("Left"), Qt::Key_Left},
+                {QStringLiteral("Right"), Qt::Key_Right}, {QStringLiteral("Enter"), Qt::Key_Enter},
+                {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("PgDown"), Qt::Key_PageDown}};
             QVERIFY2(keys.contains(name), qPrintable(QStringLiteral("unknown step ") + name));
             key(keys.at(name), name == u"PgDown" ? Qt::ControlModifier : Qt::NoModifier);
         }

@@ -1,9 +1,8 @@
 #pragma once
 
-// The calculators as a user meets them: played on the model without widgets
-// and on the real window alike.
+// The calculators as a user meets them, every worked example of each panel.
 
-#include "tests/support/scenario.h"
+#include "scenario.h"
 
 namespace vorlenta::testing {
 

@@ -10,8 +10,8 @@
 //   +panels       the panels that need a body mass are enabled (-panels: not)
 //   !message      the body-mass message was shown once since the last check
 //
-// Window scenarios add steps of their own. Numbers are written in "." notation
-// and run in both notations.
+// and the steps of window_driver.h. Numbers are written in "." notation and
+// run in both notations.
 
 #include <QString>
 #include <QRegularExpression>
