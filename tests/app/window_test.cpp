@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "eval/evaluator.h"
+#include <vorlenta/eval.h>
 #include "link_label.h"
 #include "notice_box.h"
 #include "calculator_scenarios.h"

@@ -1,129 +1,33 @@
-// The 16-bit limits: long expressions, deep nesting and long postfix texts end
-// in a clean error, never a crash or a wrapped counter.
+// The 16-bit limits, each on both sides of its edge: the expression's length,
+// the pending operators, and the length of the postfix text, in which every
+// token ends in one blank and a symbol stands as its value's text.
 
-#include <gtest/gtest.h>
+#include "eval_test_support.h"
 
-#include "eval/evaluator.h"
-#include "tests/eval/notation_fixture.h"
+using namespace vorlenta::eval_test;
 
-namespace vorlenta {
-namespace {
-
-using testing::Notation;
-using testing::ScopedNotation;
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
+// "0...01" with the given number of characters.
+QString one(int length) {
+    return QString(length - 1, u'0') + u'1';
 }
 
-// "1+1+...+1" with `ones` ones.
-QString sum_of_ones(int ones)
-{
-    QString text = s("1");
-    text.reserve(2 * ones);
-    for (int i = 1; i < ones; ++i)
-        text += s("+1");
-    return text;
+TEST(Limits, EachLimitHoldsUpToItsEdgeAndFailsJustPastIt) {
+    double sum = 0.1; // 0.1 added 5,461 times as doubles, from the left
+    for (int i = 1; i < 5461; ++i)
+        sum += 0.1;
+    const Row rows[] = {
+        {"a 32,766-character expression converts", one(32766), value(1)},
+        {"a 32,767-character expression overflows", one(32767), "raised 6 at 0: Overflow"},
+        {"an early fault wins over the length", u'#' + one(40000),
+         fault(1, "Unexpected character encountered")},
+        {"32,760 pending operators fit (the postfix is too long)", QString(32760, u'S') + u'1', notice(6)},
+        {"the 32,761st pending operator overflows", QString(32761, u'S') + u'1', "raised 6 at 0: Overflow"},
+        // "N+1" becomes "N 1 + ": its last blank is at the length of N plus 5.
+        {"a postfix of 32,767 characters evaluates", one(32762) + "+1", value(2)},
+        {"a postfix of 32,768 characters overflows", one(32763) + "+1", notice(6)},
+        // d is 0.1 and stands as "0.1": n uses of it make 6n - 2 characters.
+        {"5,461 symbol uses fit", u'd' + QString("+d").repeated(5460), value(sum)},
+        {"the 5,462nd symbol use overflows", u'd' + QString("+d").repeated(5461), notice(6)},
+    };
+    check(rows);
 }
-
-std::int32_t raised_number(CEval &eval, const QString &expression)
-{
-    try {
-        eval.Evaluate(expression);
-    } catch (const EvalError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-class LimitsTest : public ::testing::Test {
-protected:
-    LimitsTest()
-    {
-        eval.set_notice_handler([this](const Notice &notice) { notices.push_back(notice); });
-    }
-    ScopedNotation scope{Notation::Point};
-    CEval eval;
-    std::vector<Notice> notices;
-};
-
-TEST_F(LimitsTest, A32766CharacterExpressionStillEvaluates)
-{
-    // One literal: its postfix text ends in a blank at position 32,767.
-    const QString expression = QString(32765, u'0') + s("1");
-    EXPECT_EQ(eval.Evaluate(expression), 1.0);
-    EXPECT_TRUE(notices.empty());
-}
-
-TEST_F(LimitsTest, A32767CharacterExpressionOverflowsThePosition)
-{
-    EXPECT_EQ(raised_number(eval, QString(32766, u'0') + s("1")), 6);
-    EXPECT_EQ(raised_number(eval, s("1") + QString(32766, u' ')), 6);
-}
-
-TEST_F(LimitsTest, ALongExpressionsPostfixOverflowsInTheEvaluation)
-{
-    // Every token gains a blank, so 16,383 ones and their operators make a
-    // postfix text of 65,530 characters from 32,765.
-    EXPECT_EQ(eval.Evaluate(sum_of_ones(16383)), 0.0);
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices.front().number, 6);
-}
-
-TEST_F(LimitsTest, A40000CharacterExpressionEndsInOverflow)
-{
-    EXPECT_EQ(raised_number(eval, sum_of_ones(20000)), 6);
-    EXPECT_TRUE(notices.empty());
-}
-
-TEST_F(LimitsTest, AnEarlyFaultInALongExpressionWinsOverTheOverflow)
-{
-    EXPECT_EQ(raised_number(eval, s("#") + sum_of_ones(20000)), eval_errors::SyntaxFault);
-}
-
-TEST_F(LimitsTest, FortyThousandNestedParenthesesEndInOverflow)
-{
-    const QString expression = QString(40000, u'(') + s("1") + QString(40000, u')');
-    EXPECT_EQ(raised_number(eval, expression), 6);
-}
-
-TEST_F(LimitsTest, FortyThousandOpenParenthesesAloneEndInOverflow)
-{
-    EXPECT_EQ(raised_number(eval, QString(40000, u'(')), 6);
-}
-
-TEST_F(LimitsTest, FortyThousandPendingNegationsEndInOverflow)
-{
-    EXPECT_EQ(raised_number(eval, QString(40000, u'S')), 6);
-}
-
-TEST_F(LimitsTest, ALongSubstitutedPostfixIsAnOverflowNotice)
-{
-    // Each use of x becomes 18 characters: 2,000 uses pass 32,767 in the
-    // postfix text while the expression stays near 4,000.
-    eval.m_SymbolTable.Add(s("x"), 0.1234567890123456);
-    QString expression = s("x");
-    for (int i = 1; i < 2000; ++i)
-        expression += s("+x");
-    EXPECT_EQ(eval.Evaluate(expression), 0.0);
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices.front().number, 6);
-    EXPECT_EQ(notices.front().kind, NoticeKind::ArithmeticFault);
-}
-
-TEST_F(LimitsTest, AShorterSubstitutedPostfixEvaluates)
-{
-    eval.m_SymbolTable.Add(s("x"), 0.1234567890123456);
-    QString expression = s("x");
-    double expected = 0.1234567890123456;
-    for (int i = 1; i < 1000; ++i) {
-        expression += s("+x");
-        expected += 0.1234567890123456;
-    }
-    EXPECT_EQ(eval.Evaluate(expression), expected);
-    EXPECT_TRUE(notices.empty());
-}
-
-} // namespace
-} // namespace vorlenta
