@@ -19,7 +19,7 @@ inline const Scenario calculator_scenarios[] = {
     {"body fat out of range", "Text11=80 Text12=120 Text14=10 Text13:-16.00 Text15:-8.00 Text12=-5 "
                               "Text14=0 Text13:84.00 Text15:84.00 Text12=0 Text13:80.00 Text15:80.00"},
     {"an empty percentage writes nothing", "Text11=100 Text12=25 Text14=10 Text13:75.00 Text15:85.00 Text12= "
-                                           "Text13:75.00 Text15:85.00"},
+                                           "Text13:75.00 Text15:85.00 Text14= Text13:100.00 Text15:110.00"},
     {"one-repetition maximum", "Text11=80 Text2=100 Text3=10 Text4:133.37 Text5:1.67 Text3=1 Text4:100.00 "
                                "Text5:1.25 Text3=0 Text4:97.30 Text3=36 Text4:3703.70 Text5:46.30"},
     {"1RM beyond 36 repetitions", "Text11=75.5 Text2=150 Text3=5 Text4:168.77 Text5:2.24 Text3=37 "

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "calc/acceleration.h"
+#include "calc/calc_model.h"
 #include "calc/cycling_power.h"
 #include "calc/fat_free_mass.h"
 #include "calc/mass_conversion.h"
 #include "calc/one_rep_max.h"
 #include "calc/running_cycling.h"
+#include "tests/support/locale_scope.h"
 
 namespace vorlenta {
 namespace {
@@ -65,6 +67,20 @@ TEST(ExactValues, ConversionsAndAcceleration)
     const float d1 = 10.37f, t1 = 1.93f, d2 = 30.11f, t2 = 4.07f;
     EXPECT_EQ(acceleration(d1, t1, d2, t2).value(), ((d2 / t2) - (d1 / t1)) / (t2 - t1));
     EXPECT_TRUE(acceleration(10.0f, 2.0f, 30.0f, 2.0f).failed());
+}
+
+// Only reachable without the window, which rewrites Text11 when it is left:
+// results never follow a body mass that Text11 no longer shows.
+TEST(BodyMassGuard, ResultsWaitForTheBodyMassFieldToShowANumber)
+{
+    const testing::ScopedLocale point(testing::Notation::Point);
+    CalcModel model;
+    TextStore &store = model.store();
+    const auto type = [&](Field field, const char *text) { store.set_text(field, QString::fromLatin1(text)); };
+    type(Field::Text11, "80"), type(Field::Text12, "20"), type(Field::Text14, "15"), type(Field::Text2, "100");
+    type(Field::Text3, "10"), type(Field::Text11, "abc"), type(Field::Text12, "10"), type(Field::Text3, "5");
+    EXPECT_EQ(store.text(Field::Text13), QStringLiteral("64.00"));
+    EXPECT_EQ(store.text(Field::Text4), QStringLiteral("133.37"));
 }
 
 } // namespace
