@@ -1,0 +1,221 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Acceleration (m/s²)</source>
+        <comment>134</comment>
+        <translation>Accélération (m/s²)</translation>
+    </message>
+    <message>
+        <source>1RM</source>
+        <comment>135</comment>
+        <translation>1RM</translation>
+    </message>
+    <message>
+        <source>FF Mass</source>
+        <comment>136</comment>
+        <translation>Masse maigre</translation>
+    </message>
+    <message>
+        <source>Body mass (kg)</source>
+        <comment>137</comment>
+        <translation>Poids (kg)</translation>
+    </message>
+    <message>
+        <source>Rep</source>
+        <comment>138</comment>
+        <translation>Rép.</translation>
+    </message>
+    <message>
+        <source>1RM/kg</source>
+        <comment>139</comment>
+        <translation>1RM/kg</translation>
+    </message>
+    <message>
+        <source>Resist. (kg)</source>
+        <comment>140</comment>
+        <translation>Charge (kg)</translation>
+    </message>
+    <message>
+        <source>Dist 1</source>
+        <comment>141</comment>
+        <translation>Distance 1</translation>
+    </message>
+    <message>
+        <source>Time 1</source>
+        <comment>142</comment>
+        <translation>Temps 1</translation>
+    </message>
+    <message>
+        <source>Dist 2</source>
+        <comment>143</comment>
+        <translation>Distance 2</translation>
+    </message>
+    <message>
+        <source>Time 2</source>
+        <comment>144</comment>
+        <translation>Temps 2</translation>
+    </message>
+    <message>
+        <source>Accel.</source>
+        <comment>145</comment>
+        <translation>Accél.</translation>
+    </message>
+    <message>
+        <source>BF %</source>
+        <comment>146</comment>
+        <translation>% MG</translation>
+    </message>
+    <message>
+        <source>FFM</source>
+        <comment>147</comment>
+        <translation>Masse maigre</translation>
+    </message>
+    <message>
+        <source>Target BF%</source>
+        <comment>148</comment>
+        <translation>% MG cible</translation>
+    </message>
+    <message>
+        <source>Target Bmass</source>
+        <comment>149</comment>
+        <translation>Poids cible</translation>
+    </message>
+    <message>
+        <source>Vorlenta</source>
+        <comment>162</comment>
+        <translation>Vorlenta</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <comment>177</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Body Mass and Strength</source>
+        <comment>210</comment>
+        <translation>Masse corporelle et force</translation>
+    </message>
+    <message>
+        <source>Power and Acceleration</source>
+        <comment>211</comment>
+        <translation>Puissance et accélération</translation>
+    </message>
+    <message>
+        <source>Speed (kph)</source>
+        <comment>214</comment>
+        <translation>Vitesse (km/h)</translation>
+    </message>
+    <message>
+        <source>Grade (%)</source>
+        <comment>215</comment>
+        <translation>Pente (%)</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <comment>216</comment>
+        <translation>Watts</translation>
+    </message>
+    <message>
+        <source>Watts/kg</source>
+        <comment>217</comment>
+        <translation>Watts/kg</translation>
+    </message>
+    <message>
+        <source>Running speed &lt;==&gt; Cycling power</source>
+        <comment>219</comment>
+        <translation>Vitesse de course &lt;==&gt; Puissance vélo</translation>
+    </message>
+    <message>
+        <source>Running speed (km/h)</source>
+        <comment>220</comment>
+        <translation>Vitesse de course (km/h)</translation>
+    </message>
+    <message>
+        <source>Cycling Power (Watts)</source>
+        <comment>221</comment>
+        <translation>Puissance vélo (watts)</translation>
+    </message>
+    <message>
+        <source>Bike mass</source>
+        <comment>222</comment>
+        <translation>Poids vélo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>253</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>lb &lt;--&gt; kg</source>
+        <comment>318</comment>
+        <translation>lb &lt;--&gt; kg</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <comment>319</comment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <comment>320</comment>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Please insert body mass first.</source>
+        <comment>321</comment>
+        <translation>Veuillez d&apos;abord saisir le poids de l&apos;athlète.</translation>
+    </message>
+    <message>
+        <source>/public_docs/vorlenta_en.htm</source>
+        <comment>458</comment>
+        <translation>/public_docs/vorlenta_fr.htm</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>459</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>For more coaching tools, visit</source>
+        <comment>461</comment>
+        <translation>Retrouvez d&apos;autres outils pour entraîneurs sur</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>The expression cannot be evaluated: it divides by zero.</source>
+        <translation>L&apos;expression ne peut pas être évaluée : elle divise par zéro.</translation>
+    </message>
+    <message>
+        <source>The expression cannot be evaluated: a square root, logarithm or power is taken of a number outside its range.</source>
+        <translation>L&apos;expression ne peut pas être évaluée : une racine carrée, un logarithme ou une puissance porte sur un nombre hors de son domaine.</translation>
+    </message>
+    <message>
+        <source>The expression cannot be evaluated: a number or a result is too large.</source>
+        <translation>L&apos;expression ne peut pas être évaluée : un nombre ou un résultat est trop grand.</translation>
+    </message>
+</context>
+<context>
+    <name>frm_calc</name>
+    <message>
+        <source>Convert between kilograms and pounds</source>
+        <translation>Convertir entre kilogrammes et livres</translation>
+    </message>
+    <message>
+        <source>Convert between running speed and cycling power</source>
+        <translation>Convertir entre vitesse de course et puissance vélo</translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s web site</source>
+        <translation>Ouvre le site web de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+</context>
+</TS>
