@@ -18,6 +18,7 @@
 #include "fields/apiconstants.h"
 #include "fields/number_format.h"
 #include "fonts.h"
+#include "help_page.h"
 #include "layout_table.h"
 #include "link_label.h"
 #include "version_info.h"
@@ -243,7 +244,7 @@ void frm_calc::Form_Load(const Captions &captions)
 
     with_string(string_id::menu_file, [this](const QString &s) { m_mnufile->setTitle(s); });
     with_string(string_id::menu_help, [this](const QString &s) { m_mnuhelp->setText(s); });
-    with_string(string_id::help_page_path, [this](const QString &s) { m_help_address = m_web_address + s; });
+    with_string(string_id::help_page_path, [this](const QString &s) { m_help_address = help_address(m_web_address, s); });
     with_string(string_id::menu_exit, [this](const QString &s) { m_mnuexit->setText(s); });
 
     for (const auto &[which, button] : m_buttons) {

@@ -3,6 +3,7 @@
 
 #include "frm_calc.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QShortcut>
@@ -33,12 +34,13 @@ void frm_calc::describe_for_assistive_technology()
         m_buttons.at(which)->setAccessibleName(what);
         m_buttons.at(which)->setToolTip(what);
     };
-    describe(ExchangeButton::Command1, QStringLiteral("Convert between kilograms and pounds"));
-    describe(ExchangeButton::Command2, QStringLiteral("Convert between running speed and cycling power"));
+    describe(ExchangeButton::Command1, QCoreApplication::translate("frm_calc", "Convert between kilograms and pounds"));
+    describe(ExchangeButton::Command2,
+             QCoreApplication::translate("frm_calc", "Convert between running speed and cycling power"));
 
     m_link->setAccessibleName(m_link->text());
-    m_link->setAccessibleDescription(QStringLiteral("Opens the maker's web site"));
-    m_link->setToolTip(QStringLiteral("Open %1").arg(m_link->text()));
+    m_link->setAccessibleDescription(QCoreApplication::translate("frm_calc", "Opens the maker's web site"));
+    m_link->setToolTip(QCoreApplication::translate("frm_calc", "Open %1").arg(m_link->text()));
 }
 
 void frm_calc::add_keyboard_shortcuts()

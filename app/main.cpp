@@ -2,6 +2,7 @@
 
 #include "frm_calc.h"
 #include "notice_box.h"
+#include "translations.h"
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlenta"));
     QApplication::setApplicationVersion(QStringLiteral(VORLENTA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vorlenta"));
+
+    // Words in the user's interface language; numbers follow the numeric locale.
+    const vorlenta::Translations translations(QLocale::system());
 
     // The program ships the expression evaluator; its notices show as message boxes.
     vorlenta::install_notice_box();

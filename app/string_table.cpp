@@ -1,47 +1,65 @@
 #include "string_table.h"
 
+#include <QCoreApplication>
+
 namespace vorlenta {
+namespace {
+
+// The English texts; the comment of each is its id, which keys its
+// translation (translations/*.ts).
+struct English {
+    const char *text;
+    const char *id;
+};
+constexpr English english[] = {
+    QT_TRANSLATE_NOOP3("StringTable", "Acceleration (m/s²)", "134"),
+    QT_TRANSLATE_NOOP3("StringTable", "1RM", "135"),
+    QT_TRANSLATE_NOOP3("StringTable", "FF Mass", "136"),
+    QT_TRANSLATE_NOOP3("StringTable", "Body mass (kg)", "137"),
+    QT_TRANSLATE_NOOP3("StringTable", "Rep", "138"),
+    QT_TRANSLATE_NOOP3("StringTable", "1RM/kg", "139"),
+    QT_TRANSLATE_NOOP3("StringTable", "Resist. (kg)", "140"),
+    QT_TRANSLATE_NOOP3("StringTable", "Dist 1", "141"),
+    QT_TRANSLATE_NOOP3("StringTable", "Time 1", "142"),
+    QT_TRANSLATE_NOOP3("StringTable", "Dist 2", "143"),
+    QT_TRANSLATE_NOOP3("StringTable", "Time 2", "144"),
+    QT_TRANSLATE_NOOP3("StringTable", "Accel.", "145"),
+    QT_TRANSLATE_NOOP3("StringTable", "BF %", "146"),
+    QT_TRANSLATE_NOOP3("StringTable", "FFM", "147"),
+    QT_TRANSLATE_NOOP3("StringTable", "Target BF%", "148"),
+    QT_TRANSLATE_NOOP3("StringTable", "Target Bmass", "149"),
+    QT_TRANSLATE_NOOP3("StringTable", "Vorlenta", "162"),
+    QT_TRANSLATE_NOOP3("StringTable", "&Exit", "177"),
+    QT_TRANSLATE_NOOP3("StringTable", "Body Mass and Strength", "210"),
+    QT_TRANSLATE_NOOP3("StringTable", "Power and Acceleration", "211"),
+    QT_TRANSLATE_NOOP3("StringTable", "Speed (kph)", "214"),
+    QT_TRANSLATE_NOOP3("StringTable", "Grade (%)", "215"),
+    QT_TRANSLATE_NOOP3("StringTable", "Watts", "216"),
+    QT_TRANSLATE_NOOP3("StringTable", "Watts/kg", "217"),
+    QT_TRANSLATE_NOOP3("StringTable", "Running speed <==> Cycling power", "219"),
+    QT_TRANSLATE_NOOP3("StringTable", "Running speed (km/h)", "220"),
+    QT_TRANSLATE_NOOP3("StringTable", "Cycling Power (Watts)", "221"),
+    QT_TRANSLATE_NOOP3("StringTable", "Bike mass", "222"),
+    QT_TRANSLATE_NOOP3("StringTable", "&File", "253"),
+    QT_TRANSLATE_NOOP3("StringTable", "lb <--> kg", "318"),
+    QT_TRANSLATE_NOOP3("StringTable", "kg", "319"),
+    QT_TRANSLATE_NOOP3("StringTable", "lb", "320"),
+    QT_TRANSLATE_NOOP3("StringTable", "Please insert body mass first.", "321"),
+    QT_TRANSLATE_NOOP3("StringTable", "/public_docs/vorlenta_en.htm", "458"),
+    QT_TRANSLATE_NOOP3("StringTable", "&Help", "459"),
+    QT_TRANSLATE_NOOP3("StringTable", "For more coaching tools, visit", "461"),
+};
+
+} // namespace
 
 const StringTable &StringTable::builtin()
 {
-    static const StringTable table(QHash<int, QString>{
-            {134, QStringLiteral("Acceleration (m/s\u00b2)")},
-            {135, QStringLiteral("1RM")},
-            {136, QStringLiteral("FF Mass")},
-            {137, QStringLiteral("Body mass (kg)")},
-            {138, QStringLiteral("Rep")},
-            {139, QStringLiteral("1RM/kg")},
-            {140, QStringLiteral("Resist. (kg)")},
-            {141, QStringLiteral("Dist 1")},
-            {142, QStringLiteral("Time 1")},
-            {143, QStringLiteral("Dist 2")},
-            {144, QStringLiteral("Time 2")},
-            {145, QStringLiteral("Accel.")},
-            {146, QStringLiteral("BF %")},
-            {147, QStringLiteral("FFM")},
-            {148, QStringLiteral("Target BF%")},
-            {149, QStringLiteral("Target Bmass")},
-            {162, QStringLiteral("Vorlenta")},
-            {177, QStringLiteral("&Exit")},
-            {210, QStringLiteral("Body Mass and Strength")},
-            {211, QStringLiteral("Power and Acceleration")},
-            {214, QStringLiteral("Speed (kph)")},
-            {215, QStringLiteral("Grade (%)")},
-            {216, QStringLiteral("Watts")},
-            {217, QStringLiteral("Watts/kg")},
-            {219, QStringLiteral("Running speed <==> Cycling power")},
-            {220, QStringLiteral("Running speed (km/h)")},
-            {221, QStringLiteral("Cycling Power (Watts)")},
-            {222, QStringLiteral("Bike mass")},
-            {253, QStringLiteral("&File")},
-            {318, QStringLiteral("lb <--> kg")},
-            {319, QStringLiteral("kg")},
-            {320, QStringLiteral("lb")},
-            {321, QStringLiteral("Please insert body mass first.")},
-            {458, QStringLiteral("/public_docs/vorlenta_en.htm")},
-            {459, QStringLiteral("&Help")},
-            {461, QStringLiteral("For more coaching tools, visit")},
-    });
+    static const StringTable table = [] {
+        QHash<int, QString> strings;
+        for (const English &entry : english)
+            strings.insert(QByteArray(entry.id).toInt(), QString::fromUtf8(entry.text));
+        return StringTable(strings);
+    }();
     return table;
 }
 
@@ -50,8 +68,9 @@ std::optional<QString> StringTable::load(int id) const
     const auto found = m_strings.constFind(id);
     if (found == m_strings.cend())
         return std::nullopt;
-    return *found;
+    // The translation keyed by the id, in the window's language; the English
+    // text where there is none.
+    return QCoreApplication::translate("StringTable", found->toUtf8().constData(), QByteArray::number(id).constData());
 }
-
 
 } // namespace vorlenta

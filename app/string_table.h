@@ -1,7 +1,9 @@
 #pragma once
 
-// The program's numbered captions. Loading asks for each id; an id the table
-// lacks leaves that control with its designed caption and loading goes on.
+// The program's numbered captions, in the user's language where the program
+// has a translation (installed as the application's translator) and in
+// English otherwise. Loading asks for each id; an id the table lacks leaves
+// that control with its designed caption and loading goes on.
 
 #include <optional>
 
@@ -15,7 +17,7 @@ public:
     // The program's own table.
     static const StringTable &builtin();
 
-    // A table of these texts by id.
+    // A table of these English texts by id.
     explicit StringTable(QHash<int, QString> strings) : m_strings(std::move(strings)) {}
 
     std::optional<QString> load(int id) const;

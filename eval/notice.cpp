@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <vorlenta/eval/eval_error.h>
@@ -21,18 +22,18 @@ InstalledHandler &installed()
     return installed;
 }
 
+// In the language of the host's translator, when it installed one.
 QString arithmetic_text(std::int32_t number)
 {
-    const QString lead = QStringLiteral("The expression cannot be evaluated: ");
     switch (number) {
     case eval_errors::DivisionByZero:
-        return lead + QStringLiteral("it divides by zero.");
+        return QCoreApplication::translate("Notice", "The expression cannot be evaluated: it divides by zero.");
     case eval_errors::InvalidArgument:
-        return lead
-               + QStringLiteral("a square root, logarithm or power is taken of a number "
-                                "outside its range.");
+        return QCoreApplication::translate("Notice", "The expression cannot be evaluated: a square root, logarithm "
+                                                     "or power is taken of a number outside its range.");
     default:
-        return lead + QStringLiteral("a number or a result is too large.");
+        return QCoreApplication::translate("Notice", "The expression cannot be evaluated: a number or a result is "
+                                                     "too large.");
     }
 }
 

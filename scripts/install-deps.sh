@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
     libgtest-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool

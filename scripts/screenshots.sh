@@ -3,7 +3,9 @@
 # server, with example values typed into every panel.
 # Usage: scripts/screenshots.sh PROGRAM OUTPUT_PREFIX  (writes PREFIX-tab0.png
 # and PREFIX-tab1.png). Extra environment passes through to the program, e.g.
-# QT_SCALE_FACTOR=2, QT_FONT_DPI=144 or LC_ALL=de_DE.UTF-8.
+# QT_SCALE_FACTOR=2, QT_FONT_DPI=144, LANGUAGE=de or LC_ALL=de_DE.UTF-8
+# (VORLENTA_POINT=, types numbers with a decimal comma where the system lacks
+# that locale).
 set -euo pipefail
 program=$(realpath "$1")
 prefix=$2
@@ -24,7 +26,7 @@ sleep 0.5
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 
 # Decimal numbers are typed with the locale's separator.
-point=$(LC_ALL=${LC_ALL:-${LANG:-C}} locale decimal_point 2>/dev/null || echo .)
+point=${VORLENTA_POINT:-$(LC_ALL=${LC_ALL:-${LANG:-C}} locale decimal_point 2>/dev/null || echo .)}
 number() { echo "${1//./$point}"; }
 type_then_tab() { xdotool type --delay 30 "$(number "$1")"; xdotool key Tab; }
 tab() { xdotool key --delay 30 $(printf 'Tab %.0s' $(seq 1 "$1")); }

@@ -2,218 +2,261 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Notice</name>
+    <message>
+        <location filename="../eval/notice.cpp" line="30"/>
+        <source>The expression cannot be evaluated: it divides by zero.</source>
+        <translation>Der Ausdruck kann nicht ausgewertet werden: Er teilt durch null.</translation>
+    </message>
+    <message>
+        <location filename="../eval/notice.cpp" line="32"/>
+        <source>The expression cannot be evaluated: a square root, logarithm or power is taken of a number outside its range.</source>
+        <translation>Der Ausdruck kann nicht ausgewertet werden: Eine Quadratwurzel, ein Logarithmus oder eine Potenz wird aus einer Zahl außerhalb des zulässigen Bereichs gebildet.</translation>
+    </message>
+    <message>
+        <location filename="../eval/notice.cpp" line="35"/>
+        <source>The expression cannot be evaluated: a number or a result is too large.</source>
+        <translation>Der Ausdruck kann nicht ausgewertet werden: Eine Zahl oder ein Ergebnis ist zu groß.</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
+        <location filename="../app/string_table.cpp" line="15"/>
         <source>Acceleration (m/s²)</source>
         <comment>134</comment>
         <translation>Beschleunigung (m/s²)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="16"/>
         <source>1RM</source>
         <comment>135</comment>
         <translation>1RM</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="17"/>
         <source>FF Mass</source>
         <comment>136</comment>
         <translation>Fettfreie Masse</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="18"/>
         <source>Body mass (kg)</source>
         <comment>137</comment>
         <translation>Gewicht (kg)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="19"/>
         <source>Rep</source>
         <comment>138</comment>
         <translation>Wdh.</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="20"/>
         <source>1RM/kg</source>
         <comment>139</comment>
         <translation>1RM/kg</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="21"/>
         <source>Resist. (kg)</source>
         <comment>140</comment>
         <translation>Last (kg)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="22"/>
         <source>Dist 1</source>
         <comment>141</comment>
         <translation>Strecke 1</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="23"/>
         <source>Time 1</source>
         <comment>142</comment>
         <translation>Zeit 1</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="24"/>
         <source>Dist 2</source>
         <comment>143</comment>
         <translation>Strecke 2</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="25"/>
         <source>Time 2</source>
         <comment>144</comment>
         <translation>Zeit 2</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="26"/>
         <source>Accel.</source>
         <comment>145</comment>
         <translation>Beschl.</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="27"/>
         <source>BF %</source>
         <comment>146</comment>
         <translation>KFA %</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="28"/>
         <source>FFM</source>
         <comment>147</comment>
         <translation>FFM</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="29"/>
         <source>Target BF%</source>
         <comment>148</comment>
         <translation>Ziel-KFA %</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="30"/>
         <source>Target Bmass</source>
         <comment>149</comment>
         <translation>Zielgewicht</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="31"/>
         <source>Vorlenta</source>
         <comment>162</comment>
         <translation>Vorlenta</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="32"/>
         <source>&amp;Exit</source>
         <comment>177</comment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="33"/>
         <source>Body Mass and Strength</source>
         <comment>210</comment>
         <translation>Körpergewicht und Kraft</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="34"/>
         <source>Power and Acceleration</source>
         <comment>211</comment>
         <translation>Leistung und Beschleunigung</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="35"/>
         <source>Speed (kph)</source>
         <comment>214</comment>
         <translation>Tempo (km/h)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="36"/>
         <source>Grade (%)</source>
         <comment>215</comment>
         <translation>Steigung (%)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="37"/>
         <source>Watts</source>
         <comment>216</comment>
         <translation>Watt</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="38"/>
         <source>Watts/kg</source>
         <comment>217</comment>
         <translation>Watt/kg</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="39"/>
         <source>Running speed &lt;==&gt; Cycling power</source>
         <comment>219</comment>
         <translation>Laufgeschwindigkeit &lt;==&gt; Radleistung</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="40"/>
         <source>Running speed (km/h)</source>
         <comment>220</comment>
         <translation>Laufgeschwindigkeit (km/h)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="41"/>
         <source>Cycling Power (Watts)</source>
         <comment>221</comment>
         <translation>Radleistung (Watt)</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="42"/>
         <source>Bike mass</source>
         <comment>222</comment>
         <translation>Radgewicht</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="43"/>
         <source>&amp;File</source>
         <comment>253</comment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="44"/>
         <source>lb &lt;--&gt; kg</source>
         <comment>318</comment>
         <translation>lb &lt;--&gt; kg</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="45"/>
         <source>kg</source>
         <comment>319</comment>
         <translation>kg</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="46"/>
         <source>lb</source>
         <comment>320</comment>
         <translation>lb</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="47"/>
         <source>Please insert body mass first.</source>
         <comment>321</comment>
         <translation>Bitte zuerst das Körpergewicht eingeben.</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="48"/>
         <source>/public_docs/vorlenta_en.htm</source>
         <comment>458</comment>
         <translation>/public_docs/vorlenta_de.htm</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="49"/>
         <source>&amp;Help</source>
         <comment>459</comment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
+        <location filename="../app/string_table.cpp" line="50"/>
         <source>For more coaching tools, visit</source>
         <comment>461</comment>
         <translation>Weitere Werkzeuge für Trainer finden Sie unter</translation>
     </message>
 </context>
 <context>
-    <name>Notice</name>
-    <message>
-        <source>The expression cannot be evaluated: it divides by zero.</source>
-        <translation>Der Ausdruck kann nicht ausgewertet werden: Er teilt durch null.</translation>
-    </message>
-    <message>
-        <source>The expression cannot be evaluated: a square root, logarithm or power is taken of a number outside its range.</source>
-        <translation>Der Ausdruck kann nicht ausgewertet werden: Eine Quadratwurzel, ein Logarithmus oder eine Potenz wird aus einer Zahl außerhalb des zulässigen Bereichs gebildet.</translation>
-    </message>
-    <message>
-        <source>The expression cannot be evaluated: a number or a result is too large.</source>
-        <translation>Der Ausdruck kann nicht ausgewertet werden: Eine Zahl oder ein Ergebnis ist zu groß.</translation>
-    </message>
-</context>
-<context>
     <name>frm_calc</name>
     <message>
+        <location filename="../app/frm_calc_access.cpp" line="37"/>
         <source>Convert between kilograms and pounds</source>
         <translation>Zwischen Kilogramm und Pfund umrechnen</translation>
     </message>
     <message>
+        <location filename="../app/frm_calc_access.cpp" line="39"/>
         <source>Convert between running speed and cycling power</source>
         <translation>Zwischen Laufgeschwindigkeit und Radleistung umrechnen</translation>
     </message>
     <message>
+        <location filename="../app/frm_calc_access.cpp" line="42"/>
         <source>Opens the maker&apos;s web site</source>
         <translation>Öffnet die Website des Herstellers</translation>
     </message>
     <message>
+        <location filename="../app/frm_calc_access.cpp" line="43"/>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>

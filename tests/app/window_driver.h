@@ -11,7 +11,8 @@
 //   menu       opens the File menu by Alt+F and closes it again
 //   elsewhere  another window becomes active, then this one again
 //   mnuhelp    chooses File > Help by its access keys;  Label24  clicks the link
-//   opened:A   the desktop was asked to open the address A ($WEB: the maker's)
+//   opened:A   the desktop was asked to open the address A ($WEB: the maker's;
+//              $HELP: the folder of the installed help pages)
 //
 // Every message box is answered with Enter and recorded as "title icon: text";
 // a scenario must expect every box and every address it causes.
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -40,6 +42,12 @@ namespace vorlenta::testing {
 inline QString web_address()
 {
     return QString::fromUtf8(version_info::web_address);
+}
+
+// Where the program finds its help pages, beside its bin folder.
+inline QString help_folder()
+{
+    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/" VORLENTA_HELP_FROM_PROGRAM)).canonicalFilePath();
 }
 
 class WindowDriver : public QObject {
@@ -124,7 +132,8 @@ public:
                 show_tab(step.text.toInt());
             else if (name == u"opened")
                 QCOMPARE(opened.isEmpty() ? QString() : opened.takeFirst(),
-                         QUrl::fromUserInput(QString(step.text).replace(QStringLiteral("$WEB"), web_address())).toString());
+                         QUrl::fromUserInput(QString(step.text).replace(QStringLiteral("$WEB"), web_address())
+                                                             .replace(QStringLiteral("$HELP"), help_folder())).toString());
             else if (auto *edit = window->findChild<QLineEdit *>(name))
                 QCOMPARE(edit->text(), step.text);
             else

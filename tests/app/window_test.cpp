@@ -3,12 +3,15 @@
 // keyboard, assistive technology, and a layout that fits any font.
 
 #include <QAccessible>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 
 #include <vorlenta/eval.h>
 #include "link_label.h"
 #include "notice_box.h"
+#include "translations.h"
 #include "calculator_scenarios.h"
 #include "window_driver.h"
 
@@ -42,8 +45,7 @@ const Scenario window_scenarios[] = {
 
 // The maker's address would read differently in decimal-comma notation.
 const Scenario address_scenarios[] = {
-    {"help and link open their pages", "mnuhelp opened:$WEB/public_docs/vorlenta_en.htm Label24 Label24 "
-                                       "opened:$WEB opened:$WEB"},
+    {"help and link open their pages", "mnuhelp opened:$HELP/vorlenta_en.htm Label24 Label24 opened:$WEB opened:$WEB"},
     {"focus order", "Text11=80 Tab @Text1 Tab @Command1 Tab @Text23 Tab @Text12 Tab @Text13 Tab @Text14 Tab "
                     "@Text15 Tab @Text2 Tab @Text3 Tab @Text4 Tab @Text5 Tab @SSTab1 Tab @Label24 Backtab @SSTab1 "
                     "Right shown:1 Tab @Text6 Tab @Text7 Tab @Text8 Tab @Text9 "
@@ -86,6 +88,13 @@ QString caption_of(const QWidget *control)
 class WindowTest : public QObject {
     Q_OBJECT
 
+    static void languages()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
     QFont original_font = QApplication::font();
     QPalette original_palette = QApplication::palette();
 
@@ -126,17 +135,28 @@ private slots:
         driver.finish();
     }
 
+    void captions_and_names_data() { languages(); }
     void captions_and_names()
     {
+        QFETCH(QString, language);
+        const Translations translations{QLocale(language)};
+        // A caption in the window's language: the English one, or its translation.
+        const auto in_language = [](const char *english) {
+            const int id = StringTable::builtin().strings().key(QString::fromUtf8(english));
+            return QCoreApplication::translate("StringTable", english, QByteArray::number(id).constData());
+        };
         WindowDriver driver;
         QCOMPARE(driver.window->windowTitle(), QStringLiteral("Vorlenta"));
         auto *tabs = driver.find<QTabWidget>(QStringLiteral("SSTab1"));
-        QCOMPARE(tabs->tabText(0) + u'|' + tabs->tabText(1), QStringLiteral("Body Mass and Strength|Power and Acceleration"));
-        QCOMPARE(driver.find<QMenu>(QStringLiteral("mnufile"))->title(), QStringLiteral("&File"));
-        QCOMPARE(driver.window->findChild<QAction *>(QStringLiteral("mnuhelp"))->text(), QStringLiteral("&Help"));
-        QCOMPARE(driver.window->findChild<QAction *>(QStringLiteral("mnuexit"))->text(), QStringLiteral("&Exit"));
+        QCOMPARE(tabs->tabText(0) + u'|' + tabs->tabText(1), in_language("Body Mass and Strength") + u'|' + in_language("Power and Acceleration"));
+        QCOMPARE(driver.find<QMenu>(QStringLiteral("mnufile"))->title(), in_language("&File"));
+        QCOMPARE(driver.window->findChild<QAction *>(QStringLiteral("mnuhelp"))->text(), in_language("&Help"));
+        QCOMPARE(driver.window->findChild<QAction *>(QStringLiteral("mnuexit"))->text(), in_language("&Exit"));
         for (const auto &[name, caption] : captions)
-            QCOMPARE(caption_of(driver.find(QString::fromLatin1(name))), QString::fromUtf8(caption));
+            QCOMPARE(caption_of(driver.find(QString::fromLatin1(name))), in_language(caption));
+        QVERIFY(language == u"en" || in_language("Body mass (kg)") != QStringLiteral("Body mass (kg)"));
+        // Words follow the language, numbers the numeric locale.
+        QCOMPARE(driver.find<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral("0.00"));
         QCOMPARE(driver.find<QLabel>(QStringLiteral("Label24"))->text(), web_address());
         QCOMPARE(driver.find<QLabel>(QStringLiteral("Label25"))->text(), QString::fromUtf8(version_info::legal_copyright));
         QVERIFY(!driver.window->windowIcon().isNull());
@@ -146,9 +166,41 @@ private slots:
             QWidget *field = driver.find(pairs[i]);
             QCOMPARE(field->accessibleName(), caption_of(driver.find(pairs[i + 1])));
         }
-        QCOMPARE(driver.find(QStringLiteral("Command1"))->accessibleName(), QStringLiteral("Convert between kilograms and pounds"));
+        QCOMPARE(driver.find(QStringLiteral("Command1"))->accessibleName(),
+                 QCoreApplication::translate("frm_calc", "Convert between kilograms and pounds"));
         QCOMPARE(driver.find(QStringLiteral("Command2"))->accessibleName(),
-                 QStringLiteral("Convert between running speed and cycling power"));
+                 QCoreApplication::translate("frm_calc", "Convert between running speed and cycling power"));
+
+        // Help opens the page of the window's language from the disk.
+        driver.window->findChild<QAction *>(QStringLiteral("mnuhelp"))->trigger();
+        const QString page = help_folder() + QStringLiteral("/vorlenta_%1.htm").arg(language);
+        QCOMPARE(driver.opened, QStringList{QUrl::fromLocalFile(page).toString()});
+        driver.opened.clear();
+        // The page names every panel and field by the caption the window shows.
+        QFile help(page);
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(help.readAll());
+        for (const auto &[name, caption] : captions)
+            QVERIFY2(qstrcmp(name, "Label23") == 0 || html.contains(in_language(caption).toHtmlEscaped()), caption);
+    }
+
+    // Every text of the program has its translation in every language.
+    void translations_are_complete_data() { languages(); }
+    void translations_are_complete()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language == u"en" || translator.load(QStringLiteral(":/vorlenta/i18n/vorlenta_%1.qm").arg(language)));
+        const auto strings = StringTable::builtin().strings();
+        for (auto it = strings.begin(); language != u"en" && it != strings.end(); ++it)
+            QVERIFY2(!translator.translate("StringTable", it->toUtf8().constData(), QByteArray::number(it.key()).constData()).isEmpty(),
+                     qPrintable(*it));
+        for (const char *text : {"Convert between kilograms and pounds", "Convert between running speed and cycling power",
+                                 "Opens the maker's web site", "Open %1"})
+            QVERIFY(language == u"en" || !translator.translate("frm_calc", text).isEmpty());
+        for (const char *text : {"The expression cannot be evaluated: it divides by zero.",
+                                 "The expression cannot be evaluated: a number or a result is too large."})
+            QVERIFY(language == u"en" || !translator.translate("Notice", text).isEmpty());
     }
 
     void a_missing_caption_leaves_the_designed_one()
@@ -165,14 +217,19 @@ private slots:
 
     void layout_fits_the_font_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("points");
-        QTest::newRow("desktop font") << 0;
-        QTest::newRow("12 pt") << 12;
-        QTest::newRow("16 pt") << 16;
+        for (const char *language : {"en", "de", "fr", "es"}) {
+            QTest::addRow("%s, desktop font", language) << QString::fromLatin1(language) << 0;
+            QTest::addRow("%s, 12 pt", language) << QString::fromLatin1(language) << 12;
+        }
+        QTest::newRow("en, 16 pt") << QStringLiteral("en") << 16;
     }
     void layout_fits_the_font()
     {
+        QFETCH(QString, language);
         QFETCH(int, points);
+        const Translations translations{QLocale(language)};
         if (points) {
             QFont font = original_font;
             font.setPointSize(points);

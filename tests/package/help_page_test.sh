@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The help page is published as one file: valid HTML in UTF-8, nothing loaded
-# from elsewhere, every in-page link landing, every caption of the window and
-# every constant of its formulas named.
+# A help page is published as one file: valid HTML in UTF-8, nothing loaded
+# from elsewhere, every in-page link landing, and every constant of the
+# formulas named. (That it names every caption the window shows in its
+# language, the window test checks.)
 # Usage: help_page_test.sh PAGE
 set -euo pipefail
 page=$1
@@ -16,12 +17,8 @@ done
 for target in $(grep -o 'href="#[^"]*"' "$page" | cut -d'#' -f2 | tr -d '"' | sort -u); do
     grep -q "id=\"$target\"" "$page" || fail "the link #$target leads nowhere"
 done
-for name in 'Body Mass and Strength' 'Power and Acceleration' 'Body mass (kg)' 'lb &lt;--&gt; kg' 'FF Mass' '1RM' \
-    'Acceleration (m/s²)' 'Cycling Power (Watts)' 'Running speed &lt;==&gt; Cycling power' 'BF %' 'FFM' 'Target BF%' \
-    'Target Bmass' 'Resist. (kg)' 'Rep' '1RM/kg' 'Dist 1' 'Time 1' 'Dist 2' 'Time 2' 'Accel.' 'Speed (kph)' \
-    'Bike mass' 'Grade (%)' 'Watts' 'Watts/kg' 'Running speed (km/h)' 'Please insert body mass first.' \
-    '2.2' '102.78' '2.78' '3.544' '0.0000066666' '0.00095833' '0.0495' '0.84416' '5.983' '0.02722'; do
-    grep -qF "$name" "$page" || fail "the page never names \"$name\""
+for constant in 2.2 102.78 2.78 3.544 0.0000066666 0.00095833 0.0495 0.84416 5.983 0.02722; do
+    grep -qF "$constant" "$page" || grep -qF "${constant//./,}" "$page" || fail "the page lacks the constant $constant"
 done
 [ "$failures" -eq 0 ] || exit 1
 echo "the help page is valid, self-contained and complete"

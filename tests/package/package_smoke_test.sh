@@ -25,7 +25,7 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 for path in usr/bin/vorlenta usr/share/applications/vorlenta.desktop usr/share/metainfo/org.example.vorlenta.metainfo.xml \
-    usr/share/icons/hicolor/scalable/apps/vorlenta.svg usr/share/doc/vorlenta/vorlenta_en.htm \
+    usr/share/icons/hicolor/scalable/apps/vorlenta.svg usr/share/doc/vorlenta/vorlenta_{en,de,fr,es}.htm \
     usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/vorlenta.png; do
     [ -f "$root/$path" ] || fail "the package lacks /$path"
 done
