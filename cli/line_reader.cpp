@@ -23,7 +23,7 @@ bool LineReader::fill()
         }
         if (got < 0 && errno == EINTR)
             continue;
-        m_failed = got < 0;
+        m_error = got < 0 ? errno : 0;
         m_eof = true;
         return false;
     }

@@ -17,7 +17,8 @@ public:
     // The next line without its "\n" (and without a "\r" before it); false at
     // the end of the input or on a read error (see failed()).
     bool next(std::string &line, bool &cut);
-    bool failed() const { return m_failed; }
+    bool failed() const { return m_error != 0; }
+    int error() const { return m_error; } // the errno of the failed read
 
 private:
     bool fill();
@@ -28,7 +29,7 @@ private:
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_eof = false;
-    bool m_failed = false;
+    int m_error = 0;
 };
 
 } // namespace vorlenta::cli

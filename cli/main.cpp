@@ -126,7 +126,7 @@ int read_standard_input(Run &run)
         std::fputs("\n", stderr);
     if (reader.failed()) {
         write_error(QStringLiteral("vorlenta-eval: cannot read the input: %1\n")
-                        .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                        .arg(QString::fromLocal8Bit(std::strerror(reader.error()))));
         return UsageOrIo;
     }
     return run.status();
