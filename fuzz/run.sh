@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Evaluate fuzzer (clang, libFuzzer, ASan, UBSan) in a build folder
-# of its own and runs it for the given number of seconds (default 60).
+# Builds the Evaluate fuzzer and the command line's line fuzzer (clang,
+# libFuzzer, ASan, UBSan) in a build folder of their own and runs them for the
+# given number of seconds in all (default 60): three quarters for Evaluate,
+# the rest for the line handling, which adds little code of its own.
 # Exits non-zero on a crash, a leak, undefined behaviour, a hang or a broken
 # invariant; the input that caused it is left in the build folder.
 #
@@ -14,12 +16,18 @@ build="${VORLENTA_FUZZ_BUILD:-$here/../build-fuzz}"
 clang="${VORLENTA_FUZZ_CXX:-$(command -v clang++-14 || command -v clang++)}"
 
 cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER="$clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target evaluate_fuzzer
+cmake --build "$build" -j2 --target evaluate_fuzzer cli_line_fuzzer
 
-mkdir -p "$build/corpus" "$build/artifacts"
+mkdir -p "$build/corpus" "$build/cli_corpus" "$build/artifacts"
 cd "$build"
 # Input length stays within what runs fast under the sanitizers; the limits at
-# 32,767 characters are covered by the unit tests.
-exec ./evaluate_fuzzer "$build/corpus" "$here/seeds" \
-    -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
-    -artifact_prefix="$build/artifacts/" -dict="$here/evaluate.dict" -print_final_stats=1
+# 32,767 characters are covered by the unit tests. Both fuzzers read the same
+# seeds: a notation byte, then an expression.
+run() { # fuzzer corpus seconds
+    "./$1" "$build/$2" "$here/seeds" \
+        -max_total_time="$3" -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
+        -artifact_prefix="$build/artifacts/$1-" -dict="$here/evaluate.dict" -print_final_stats=1
+}
+line_seconds=$((seconds / 4))
+run evaluate_fuzzer corpus $((seconds - line_seconds))
+run cli_line_fuzzer cli_corpus "$line_seconds"

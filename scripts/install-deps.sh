@@ -11,6 +11,7 @@ packages=(
     xvfb xauth x11-utils xdotool
     librsvg2-bin dpkg-dev file desktop-file-utils appstream tidy
     galculator dbus-daemon libx11-dev
+    groff man-db time
 )
 
 missing=()

@@ -1,0 +1,35 @@
+#pragma once
+
+// Reads a file descriptor line by line through a fixed buffer, so that memory
+// stays flat however long the input: a line longer than the limit keeps only
+// its first bytes and is marked as cut.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vorlenta::cli {
+
+class LineReader {
+public:
+    LineReader(int fd, std::size_t max_line_bytes);
+
+    // The next line without its "\n" (and without a "\r" before it); false at
+    // the end of the input or on a read error (see failed()).
+    bool next(std::string &line, bool &cut);
+    bool failed() const { return m_error != 0; }
+    int error() const { return m_error; } // the errno of the failed read
+
+private:
+    bool fill();
+
+    int m_fd;
+    std::size_t m_max;
+    std::vector<char> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    bool m_eof = false;
+    int m_error = 0;
+};
+
+} // namespace vorlenta::cli
