@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, checks what it ships, and
-# starts the shipped binary until its window shows.
+# starts the shipped binary to see its window and its help page.
 # Usage: package_smoke_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -40,5 +40,29 @@ report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "ap
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
 [ "$newest" = "$(dpkg-deb -f "$deb" Version)" ] || fail "the newest release in the metainfo is $newest"
 
-# The shipped binary starts with the system's Qt and shows its window.
-"$(dirname "$0")/../app/smoke_test.sh" "$root/usr/bin/vorlenta"
+# The shipped binary starts with the system's Qt and shows its window, and
+# File > Help (in German: Alt+D, H) opens the page of its language from the
+# disk, the web page only when no page is installed.
+mkdir "$scratch/bin"
+printf '#!/bin/sh\necho "$@" >"%s/opened"\n' "$scratch" >"$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
+help_opens() {
+    rm -f "$scratch/opened"
+    PATH="$scratch/bin:$PATH" LANGUAGE=de "$root/usr/bin/vorlenta" 2>/dev/null &
+    local pid=$! window=
+    for _ in $(seq 1 100); do
+        window=$(xdotool search --all --pid "$pid" --name '^Vorlenta$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "the installed program shows no window"
+    sleep 0.3
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key alt+d && sleep 0.3 && xdotool key h
+    for _ in $(seq 1 50); do [ -s "$scratch/opened" ] && break; sleep 0.1; done
+    kill "$pid"
+    [ "$(cat "$scratch/opened" 2>/dev/null)" = "$1" ] || fail "Help opened '$(cat "$scratch/opened" 2>/dev/null)', not $1"
+}
+help_opens "file://$root/usr/share/doc/vorlenta/vorlenta_de.htm"
+rm "$root"/usr/share/doc/vorlenta/*.htm
+help_opens "$(sed -n 's/^VORLENTA_WEB_ADDRESS:STRING=//p' "$build/CMakeCache.txt")/public_docs/vorlenta_de.htm"
+echo "the installed program shows its window and opens its help pages"
