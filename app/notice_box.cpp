@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "eval/notice.h"
+#include <vorlenta/eval.h>
 
 namespace vorlenta {
 

@@ -23,8 +23,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "eval/evaluator.h"
-#include "fields/apiconstants.h"
+#include <vorlenta/eval.h>
 
 namespace {
 
@@ -167,7 +166,6 @@ public:
 int main(int argc, char **argv)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    vorlenta::apiconstants::DecimalSeparator = QStringLiteral(".");
 
     double min_ratio = 0.0;
     std::vector<char *> arguments;

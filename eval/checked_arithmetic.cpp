@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "eval/eval_error.h"
+#include "eval/runtime_error.h"
 
 namespace vorlenta::arithmetic {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 [[noreturn]] void fail(std::int32_t number)
 {
     static const QString source = QStringLiteral("CEval");
-    throw EvalError::runtime(number, source);
+    throw runtime_error(number, source);
 }
 
 // Operands are always finite, so a result that is not is an overflow.

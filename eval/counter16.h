@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "eval/eval_error.h"
+#include "eval/runtime_error.h"
 
 namespace vorlenta {
 
@@ -17,7 +17,7 @@ inline std::int16_t add16(std::int16_t value, int delta, const QString &source)
     const int sum = int(value) + delta;
     if (sum > std::numeric_limits<std::int16_t>::max()
         || sum < std::numeric_limits<std::int16_t>::min())
-        throw EvalError::runtime(eval_errors::Overflow, source);
+        throw runtime_error(eval_errors::Overflow, source);
     return std::int16_t(sum);
 }
 
@@ -26,7 +26,7 @@ inline std::int16_t to16(long long count, const QString &source)
 {
     if (count > std::numeric_limits<std::int16_t>::max()
         || count < std::numeric_limits<std::int16_t>::min())
-        throw EvalError::runtime(eval_errors::Overflow, source);
+        throw runtime_error(eval_errors::Overflow, source);
     return std::int16_t(count);
 }
 

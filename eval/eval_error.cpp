@@ -1,4 +1,6 @@
-#include "eval_error.h"
+#include <vorlenta/eval/eval_error.h>
+
+#include "eval/runtime_error.h"
 
 namespace vorlenta {
 
@@ -18,6 +20,11 @@ QString runtime_message(std::int32_t number)
     }
 }
 
+EvalError runtime_error(std::int32_t number, const QString &source)
+{
+    return EvalError(number, source, runtime_message(number));
+}
+
 EvalError::EvalError(std::int32_t number, QString source, QString description, int position)
     : m_number(number), m_source(std::move(source)), m_description(std::move(description)),
       m_position(position)
@@ -28,9 +35,6 @@ EvalError::EvalError(std::int32_t number, QString source, QString description, i
     m_what = what.toStdString();
 }
 
-EvalError EvalError::runtime(std::int32_t number, const QString &source)
-{
-    return EvalError(number, source, runtime_message(number));
-}
+EvalError::~EvalError() = default;
 
 } // namespace vorlenta

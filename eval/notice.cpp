@@ -1,16 +1,24 @@
-#include "notice.h"
+#include <vorlenta/eval/notice.h>
+
+#include <mutex>
 
 #include <QDebug>
 
-#include "eval/eval_error.h"
+#include <vorlenta/eval/eval_error.h>
 
 namespace vorlenta {
 namespace {
 
-NoticeHandler &installed_handler()
+// The process-wide handler, which any thread may install or call.
+struct InstalledHandler {
+    std::mutex mutex;
+    NoticeHandler handler;
+};
+
+InstalledHandler &installed()
 {
-    static NoticeHandler handler;
-    return handler;
+    static InstalledHandler installed;
+    return installed;
 }
 
 QString arithmetic_text(std::int32_t number)
@@ -32,12 +40,20 @@ QString arithmetic_text(std::int32_t number)
 
 NoticeHandler install_notice_handler(NoticeHandler handler)
 {
-    return std::exchange(installed_handler(), std::move(handler));
+    const std::lock_guard lock(installed().mutex);
+    return std::exchange(installed().handler, std::move(handler));
 }
 
 void show_notice(const Notice &notice)
 {
-    if (const NoticeHandler &handler = installed_handler())
+    // Called outside the lock: a handler may take its time (a modal message
+    // box) or install another handler.
+    NoticeHandler handler;
+    {
+        const std::lock_guard lock(installed().mutex);
+        handler = installed().handler;
+    }
+    if (handler)
         handler(notice);
     else
         qWarning().noquote() << notice.text;

@@ -1,122 +1,97 @@
-#include "postfix_conversion.h"
+#include "eval/postfix_conversion.h"
 
 #include <optional>
+#include <vector>
+
+#include <vorlenta/eval/value_stack.h>
 
 #include "eval/counter16.h"
-#include "eval/eval_error.h"
-#include "eval/value_stack.h"
-#include "fields/apiconstants.h"
-#include "fields/number_format.h"
+#include "eval/postfix_operands.h"
 
 namespace vorlenta {
-
-QString conversion_faults::undefined_symbol(const QString &name)
-{
-    return QStringLiteral("Undefined symbol : '") + name + u'\'';
-}
-
-std::int16_t OperatorPrecedence(QStringView token)
-{
-    if (token.size() == 1) {
-        switch (token.front().unicode()) {
-        case u'+':
-        case u'-':
-            return 1;
-        case u'*':
-        case u'/':
-            return 2;
-        case u'^':
-        case u'E':
-        case u'S':
-        case u'L':
-        case u'%':
-            return 3;
-        default:
-            return 0;
-        }
-    }
-    return token == u"(-)" ? 10 : 0;
-}
-
 namespace {
 
-char16_t ascii_upper(QChar c)
+// The fault messages of the conversion, word for word.
+namespace faults {
+const char *const OperatorExpected = "Operator expected";
+const char *const OperandExpected = "Operand expected";
+const char *const UnmatchedClosing = "Closing parenthesis without matching open parenthesis";
+const char *const ClosingExpected = "Closing parenthesis expected";
+const char *const MultipleDecimalPoints = "Operand contains multiple decimal points";
+const char *const InvalidOperand = "Invalid operand";
+const char *const UnexpectedCharacter = "Unexpected character encountered";
+} // namespace faults
+
+QString undefined_symbol(QStringView name)
 {
-    const char16_t u = c.unicode();
-    return (u >= u'a' && u <= u'z') ? char16_t(u - (u'a' - u'A')) : u;
+    return QStringLiteral("Undefined symbol : '%1'").arg(name);
 }
 
-bool is_symbol_start(QChar c)
+// Precedence of an operator: "+" "-" 1; "*" "/" 2; "^" and the prefix
+// functions 3; negation 10; "(" 0, which stops the popping.
+int precedence(Token token)
 {
-    const char16_t u = ascii_upper(c);
-    return (u >= u'A' && u <= u'Z') || u == u'_';
+    switch (token) {
+    case Token::Add:
+    case Token::Subtract:
+        return 1;
+    case Token::Multiply:
+    case Token::Divide:
+        return 2;
+    case Token::Power:
+    case Token::Exponential:
+    case Token::Root:
+    case Token::Logarithm:
+    case Token::Percent:
+        return 3;
+    case Token::Negate:
+        return 10;
+    default:
+        return 0;
+    }
 }
 
-bool is_symbol_char(QChar c)
+// The length of an operator's text in the postfix text: negation is "(-)".
+qsizetype text_length(Token token)
 {
-    const char16_t u = ascii_upper(c);
-    return (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'_';
+    return token == Token::Negate ? 3 : 1;
 }
 
-bool is_digit(QChar c)
+Token operator_token(char16_t c)
 {
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
+    switch (c) {
+    case u'+': return Token::Add;
+    case u'-': return Token::Subtract;
+    case u'*': return Token::Multiply;
+    case u'/': return Token::Divide;
+    case u'^': return Token::Power;
+    case u'E': return Token::Exponential;
+    case u'S': return Token::Root;
+    case u'L': return Token::Logarithm;
+    default: return Token::Percent;
+    }
+}
+
+// Names are ASCII letters, digits and "_", starting with no digit.
+bool is_symbol_start(char16_t u)
+{
+    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u'_';
+}
+
+bool is_symbol_char(char16_t u)
+{
+    return is_symbol_start(u) || (u >= u'0' && u <= u'9');
+}
+
+bool is_digit(char16_t u)
+{
+    return u >= u'0' && u <= u'9';
 }
 
 const QString &conversion_source()
 {
     static const QString source = QStringLiteral("CEval");
     return source;
-}
-
-// The operator tokens as shared texts, so pushing one copies no characters.
-struct OperatorTokens {
-    QString plus = QStringLiteral("+"), minus = QStringLiteral("-");
-    QString times = QStringLiteral("*"), divide = QStringLiteral("/");
-    QString power = QStringLiteral("^"), exp = QStringLiteral("E");
-    QString root = QStringLiteral("S"), log = QStringLiteral("L");
-    QString percent = QStringLiteral("%"), negate = QStringLiteral("(-)");
-    QString open = QStringLiteral("(");
-
-    const QString &of(char16_t c) const
-    {
-        switch (c) {
-        case u'+': return plus;
-        case u'-': return minus;
-        case u'*': return times;
-        case u'/': return divide;
-        case u'^': return power;
-        case u'E': return exp;
-        case u'S': return root;
-        case u'L': return log;
-        case u'%': return percent;
-        default: return open;
-        }
-    }
-};
-
-const OperatorTokens &operator_tokens()
-{
-    static const OperatorTokens tokens;
-    return tokens;
-}
-
-// The text a symbol's value stands for in the postfix text. A value that
-// reaches here without passing the numeric test (the collection was filled
-// directly) is refused rather than pasted in: its text could carry blanks and
-// operator tokens of its own.
-QString symbol_text(const VariantValue &value)
-{
-    if (value.is_empty())
-        return {};
-    if (!is_numeric_value(value))
-        throw EvalError(eval_errors::InvalidSymbolValue, conversion_source(),
-                        QStringLiteral("Invalid symbol value"));
-    // Shortest round-trip form: the default six significant digits would turn
-    // 3.14159265358979 into 3.14159.
-    if (value.is_number())
-        return render_shortest(value.number());
-    return value.text().trimmed();
 }
 
 struct Fault {
@@ -126,9 +101,8 @@ struct Fault {
 
 class Conversion {
 public:
-    Conversion(const QString &expression, QString &postfix, const CSymbolTable &symbols)
-        : m_expression(expression), m_postfix(postfix), m_symbols(symbols),
-          m_point(apiconstants::DecimalSeparator == u"." ? u'.' : u',')
+    Conversion(const QString &expression, QChar point, const CSymbolTable &symbols, Postfix &postfix)
+        : m_expression(expression), m_point(point.unicode()), m_symbols(symbols), m_postfix(postfix)
     {
     }
 
@@ -142,47 +116,57 @@ private:
     std::optional<Fault> end_of_text();
 
     Fault fault(const QString &message) const { return {m_position, message}; }
-    QChar current() const { return m_expression[m_position - 1]; }
+    char16_t current() const { return m_expression[m_position - 1].unicode(); }
     bool at_end() const { return m_position > m_expression.size(); }
     void advance() { m_position = add16(m_position, 1, conversion_source()); }
-    void emit_token(QStringView token) { m_postfix.append(token).append(u' '); }
-    void emit_popped() { emit_token(m_operators.Pop().text()); }
+
+    // The operator stack holds at most as many operators as a CStack holds values.
+    void push(Token token)
+    {
+        if (m_operators.size() >= std::size_t(CStack::MaxValues))
+            throw runtime_error(eval_errors::Overflow, QStringLiteral("CStack"));
+        m_operators.push_back(token);
+    }
+    void emit_popped()
+    {
+        const Token token = m_operators.back();
+        m_operators.pop_back();
+        m_postfix.append({token}, text_length(token));
+    }
 
     const QString &m_expression;
-    QString &m_postfix;
+    const char16_t m_point;
     const CSymbolTable &m_symbols;
-    const QChar m_point;
+    Postfix &m_postfix;
 
     std::int16_t m_position = 1;
     ParserState m_state = ParserState::Start;
     std::int16_t m_depth = 0;
-    CStack m_operators;
+    std::vector<Token> m_operators;
 };
 
 std::optional<Fault> Conversion::run()
 {
-    const OperatorTokens &tokens = operator_tokens();
     while (!at_end()) {
-        const QChar c = current();
-        const char16_t u = c.unicode();
+        const char16_t u = current();
         std::optional<Fault> failed;
         if (u == u'E' || u == u'S' || u == u'L' || u == u'%') {
-            m_operators.Push(tokens.of(u));
+            push(operator_token(u));
             m_state = ParserState::AfterPrefix;
         } else if (u == u'(') {
             if (m_state == ParserState::AfterOperand)
-                return fault(conversion_faults::OperatorExpected);
+                return fault(faults::OperatorExpected);
             if (m_state == ParserState::AfterPrefix)
                 m_state = ParserState::AfterOperator;
-            m_operators.Push(tokens.open);
+            push(Token::Open);
             m_depth = add16(m_depth, 1, conversion_source());
         } else if (u == u')') {
             failed = close_parenthesis();
         } else if (u == u'+' || u == u'-' || u == u'*' || u == u'/' || u == u'^') {
             failed = infix_or_sign(u);
-        } else if (is_digit(c) || u == u'.' || u == u',') {
+        } else if (is_digit(u) || u == u'.' || u == u',') {
             if (m_state == ParserState::AfterOperand)
-                return fault(conversion_faults::OperatorExpected);
+                return fault(faults::OperatorExpected);
             failed = read_number();
         } else if (u <= u' ') {
             // blanks and control characters separate tokens
@@ -199,43 +183,38 @@ std::optional<Fault> Conversion::run()
 std::optional<Fault> Conversion::close_parenthesis()
 {
     if (m_state != ParserState::AfterOperand)
-        return fault(conversion_faults::OperandExpected);
+        return fault(faults::OperandExpected);
     if (m_depth == 0)
-        return fault(conversion_faults::UnmatchedClosing);
+        return fault(faults::UnmatchedClosing);
     // Every pending "(" was counted in the depth, so one is on the stack.
-    for (;;) {
-        const VariantValue token = m_operators.Pop();
-        if (token.text() == u"(")
-            break;
-        emit_token(token.text());
-    }
+    while (m_operators.back() != Token::Open)
+        emit_popped();
+    m_operators.pop_back();
     m_depth = add16(m_depth, -1, conversion_source());
     return std::nullopt;
 }
 
 std::optional<Fault> Conversion::infix_or_sign(char16_t c)
 {
-    const OperatorTokens &tokens = operator_tokens();
     switch (m_state) {
     case ParserState::AfterOperand: {
         // Pop what binds at least as tightly: equal precedence groups from the
         // left, "^" included, and a "(" (precedence 0) stops the popping.
-        const std::int16_t precedence = OperatorPrecedence(tokens.of(c));
-        while (m_operators.StackSize() > 0
-               && OperatorPrecedence(m_operators.GetPopValue().text()) >= precedence)
+        const Token token = operator_token(c);
+        while (!m_operators.empty() && precedence(m_operators.back()) >= precedence(token))
             emit_popped();
-        m_operators.Push(tokens.of(c));
+        push(token);
         m_state = ParserState::AfterOperator;
         return std::nullopt;
     }
     case ParserState::AfterPrefix:
-        return fault(conversion_faults::OperandExpected);
+        return fault(faults::OperandExpected);
     case ParserState::Start:
     case ParserState::AfterOperator:
         if (c == u'-')
-            m_operators.Push(tokens.negate);
+            push(Token::Negate);
         else if (c != u'+')
-            return fault(conversion_faults::OperandExpected);
+            return fault(faults::OperandExpected);
         m_state = ParserState::AfterPrefix;
         return std::nullopt;
     }
@@ -247,25 +226,26 @@ std::optional<Fault> Conversion::read_number()
     const std::int16_t start = m_position;
     bool point_seen = false;
     while (!at_end()) {
-        const QChar c = current();
+        const char16_t c = current();
         if (!is_digit(c) && c != m_point)
             break;
         if (c == m_point) {
             if (point_seen)
-                return fault(conversion_faults::MultipleDecimalPoints);
+                return fault(faults::MultipleDecimalPoints);
             point_seen = true;
         }
         advance();
     }
     // Back onto the number's last character: the main loop's advance moves past
     // it. A separator of the other kind reads no character at all, so this
-    // steps back before it, the empty token is emitted, and the separator is
+    // steps back before it, an empty token is emitted, and the separator is
     // examined again as the character after an operand.
     m_position = add16(m_position, -1, conversion_source());
-    const QStringView token = QStringView(m_expression).mid(start - 1, m_position - start + 1);
-    if (token.size() == 1 && token.front() == m_point)
-        return fault(conversion_faults::InvalidOperand);
-    emit_token(token);
+    const QStringView digits = QStringView(m_expression).mid(start - 1, m_position - start + 1);
+    if (digits.size() == 1 && digits.front() == m_point)
+        return fault(faults::InvalidOperand);
+    m_postfix.append(digits.isEmpty() ? PostfixToken{Token::Empty} : read_literal(digits, m_point),
+                     digits.size());
     m_state = ParserState::AfterOperand;
     return std::nullopt;
 }
@@ -273,17 +253,18 @@ std::optional<Fault> Conversion::read_number()
 std::optional<Fault> Conversion::read_name()
 {
     if (m_state == ParserState::AfterOperand)
-        return fault(conversion_faults::OperatorExpected);
+        return fault(faults::OperatorExpected);
     if (!is_symbol_start(current()))
-        return fault(conversion_faults::UnexpectedCharacter);
+        return fault(faults::UnexpectedCharacter);
     qsizetype end = m_position; // 0-based index just past the name
-    while (end < m_expression.size() && is_symbol_char(m_expression[end]))
+    while (end < m_expression.size() && is_symbol_char(m_expression[end].unicode()))
         ++end;
-    const QString name = m_expression.mid(m_position - 1, end - (m_position - 1));
+    const QStringView name = QStringView(m_expression).mid(m_position - 1, end - (m_position - 1));
     const VariantValue *value = m_symbols.m_Symbols.find(name);
     if (!value)
-        return fault(conversion_faults::undefined_symbol(name));
-    emit_token(symbol_text(*value));
+        return fault(undefined_symbol(name));
+    const SymbolOperand operand = symbol_operand(*value);
+    m_postfix.append(operand.token, operand.text_length);
     // Onto the name's last character; the main loop's advance moves past it.
     m_position = to16(end, conversion_source());
     m_state = ParserState::AfterOperand;
@@ -293,30 +274,21 @@ std::optional<Fault> Conversion::read_name()
 std::optional<Fault> Conversion::end_of_text()
 {
     if (m_state == ParserState::AfterOperator || m_state == ParserState::AfterPrefix)
-        return fault(conversion_faults::OperandExpected);
+        return fault(faults::OperandExpected);
     if (m_depth > 0)
-        return fault(conversion_faults::ClosingExpected);
-    while (m_operators.StackSize() > 0)
+        return fault(faults::ClosingExpected);
+    while (!m_operators.empty())
         emit_popped();
     return std::nullopt;
 }
 
 } // namespace
 
-bool IsSymbolStartChar(QStringView text)
+std::int16_t convert_infix_to_postfix(const QString &sExpression, QChar point,
+                                      const CSymbolTable &symbols, Postfix &postfix,
+                                      QString &error_message)
 {
-    return !text.isEmpty() && is_symbol_start(text.front());
-}
-
-bool IsSymbolChar(QStringView text)
-{
-    return !text.isEmpty() && is_symbol_char(text.front());
-}
-
-std::int16_t convert_infix_to_postfix(const QString &sExpression, QString &postfix,
-                                      const CSymbolTable &symbols, QString &error_message)
-{
-    Conversion conversion(sExpression, postfix, symbols);
+    Conversion conversion(sExpression, point, symbols, postfix);
     const std::optional<Fault> fault = conversion.run();
     if (!fault)
         return 0;

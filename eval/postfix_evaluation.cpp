@@ -1,87 +1,99 @@
-#include "postfix_evaluation.h"
+#include "eval/postfix_evaluation.h"
 
-#include <limits>
+#include <vector>
 
-#include "eval/token_number.h"
-#include "eval/value_stack.h"
 #include "eval/checked_arithmetic.h"
+#include "eval/runtime_error.h"
 
 namespace vorlenta {
 namespace {
 
-using Binary = double (*)(double, double);
-using Unary = double (*)(double);
-
-Binary binary_operator(QStringView token)
+const QString &evaluation_source()
 {
-    if (token.size() != 1)
-        return nullptr;
-    switch (token.front().unicode()) {
-    case u'+': return arithmetic::add;
-    case u'-': return arithmetic::subtract;
-    case u'*': return arithmetic::multiply;
-    case u'/': return arithmetic::divide;
-    case u'^': return arithmetic::power;
-    default: return nullptr;
+    static const QString source = QStringLiteral("CEval");
+    return source;
+}
+
+// The value stack. Taking a value off an empty stack gives 0: an operator
+// short of values is not reported. It never passes the 32,760 values of a
+// CStack: every number takes two of the 32,767 positions.
+class Values {
+public:
+    explicit Values(std::size_t tokens) { m_values.reserve(tokens); }
+    void push(double value) { m_values.push_back(value); }
+    double pop()
+    {
+        if (m_values.empty())
+            return 0.0;
+        const double value = m_values.back();
+        m_values.pop_back();
+        return value;
+    }
+    bool empty() const noexcept { return m_values.empty(); }
+
+private:
+    std::vector<double> m_values;
+};
+
+double binary(Token token, double left, double right)
+{
+    switch (token) {
+    case Token::Add: return arithmetic::add(left, right);
+    case Token::Subtract: return arithmetic::subtract(left, right);
+    case Token::Multiply: return arithmetic::multiply(left, right);
+    case Token::Divide: return arithmetic::divide(left, right);
+    default: return arithmetic::power(left, right);
     }
 }
 
-Unary unary_operator(QStringView token)
+double unary(Token token, double value)
 {
-    if (token.size() == 1) {
-        switch (token.front().unicode()) {
-        case u'S': return arithmetic::square_root;
-        case u'E': return arithmetic::exponential;
-        case u'L': return arithmetic::logarithm;
-        case u'%': return arithmetic::percent;
-        default: return nullptr;
-        }
+    switch (token) {
+    case Token::Exponential: return arithmetic::exponential(value);
+    case Token::Root: return arithmetic::square_root(value);
+    case Token::Logarithm: return arithmetic::logarithm(value);
+    case Token::Percent: return arithmetic::percent(value);
+    default: return arithmetic::negate(value);
     }
-    return token == u"(-)" ? arithmetic::negate : nullptr;
 }
 
-// Pop leaves an empty-stack error pending and returns the empty value, which
-// counts as 0: an operator short of values is not reported.
-double pop_operand(CStack &values)
+double evaluate(const Postfix &postfix)
 {
-    return to_arithmetic(values.Pop());
-}
-
-double evaluate(const QString &postfix)
-{
-    const TokenNumberReader numbers;
-    CStack values;
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype blank = postfix.indexOf(u' ', start);
-        if (blank < 0)
+    const std::vector<PostfixToken> &tokens = postfix.tokens();
+    Values values(tokens.size());
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (i == postfix.first_beyond_limit())
+            throw runtime_error(eval_errors::Overflow, evaluation_source());
+        const PostfixToken &token = tokens[i];
+        switch (token.token) {
+        case Token::Number:
+            values.push(token.value);
             break;
-        // Token positions are 16-bit.
-        if (blank + 1 > std::numeric_limits<std::int16_t>::max())
-            throw EvalError::runtime(eval_errors::Overflow, QStringLiteral("CEval"));
-        const QStringView token = QStringView(postfix).mid(start, blank - start);
-        start = blank + 1;
-
-        // No operator token reads as a number, so trying them first decides
-        // exactly as the numeric test first would, and cheaper.
-        if (const Binary op = binary_operator(token)) {
-            const double right = pop_operand(values);
-            const double left = pop_operand(values);
-            values.Push(op(left, right));
-        } else if (const Unary op = unary_operator(token)) {
-            values.Push(op(pop_operand(values)));
-        } else if (const auto number = numbers.read(token)) {
-            values.Push(*number);
+        case Token::TooLarge:
+            throw runtime_error(eval_errors::Overflow, evaluation_source());
+        case Token::Empty:
+        case Token::Open:
+            break;
+        case Token::Add:
+        case Token::Subtract:
+        case Token::Multiply:
+        case Token::Divide:
+        case Token::Power: {
+            const double right = values.pop();
+            const double left = values.pop();
+            values.push(binary(token.token, left, right));
+            break;
+        }
+        default:
+            values.push(unary(token.token, values.pop()));
         }
     }
-    if (values.StackSize() < 1)
-        return 0.0;
-    return pop_operand(values);
+    return values.empty() ? 0.0 : values.pop();
 }
 
 } // namespace
 
-PostfixOutcome evaluate_postfix(const QString &postfix)
+PostfixOutcome evaluate_postfix(const Postfix &postfix)
 {
     PostfixOutcome outcome;
     try {

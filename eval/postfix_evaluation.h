@@ -1,12 +1,12 @@
 #pragma once
 
-// The evaluation of a postfix text with a value stack.
+// The evaluation of the postfix form with a value stack.
 
 #include <optional>
 
-#include <QString>
+#include <vorlenta/eval/eval_error.h>
 
-#include "eval/eval_error.h"
+#include "eval/postfix.h"
 
 namespace vorlenta {
 
@@ -16,13 +16,12 @@ struct PostfixOutcome {
     std::optional<EvalError> error;
 };
 
-// Evaluates blank-terminated tokens in order: a number in the user's locale is
-// pushed as a double; "+", "-", "*", "/", "^" take right, then left; "S", "E",
-// "L", "%" and "(-)" take one value; any other token, the empty one included,
-// is ignored, and so is text after the last blank. A missing value counts as
-// 0. The result is the value on top of the stack at the end, 0 when the stack
-// is empty. Errors are trapped, never raised: an arithmetic fault, a number
-// beyond the range of a double, or a blank beyond position 32,767 (overflow).
-PostfixOutcome evaluate_postfix(const QString &postfix);
+// Evaluates the tokens in order: a number is pushed; the infix operators take
+// right, then left; the prefix ones take one value; an empty token is
+// ignored. A missing value counts as 0. The result is the value on top of the
+// stack at the end, 0 when the stack is empty. Errors are trapped, never
+// raised: an arithmetic fault, a number beyond the range of a double, or a
+// token beyond the postfix text's 32,767 positions (overflow).
+PostfixOutcome evaluate_postfix(const Postfix &postfix);
 
 } // namespace vorlenta

@@ -1,16 +1,50 @@
-#include "symbol_collection.h"
+#include <vorlenta/eval/symbol_collection.h>
+
+#include <array>
 
 namespace vorlenta {
+namespace {
 
-const VariantValue *SymbolCollection::find(const QString &name) const
+// The key a name is stored and found under: its case folding. A name that an
+// expression uses is ASCII, whose folding is its lower case; short ones are
+// folded into a buffer on the stack, which a lookup then reads in place.
+constexpr qsizetype FoldBuffer = 64;
+
+bool is_ascii(QStringView name)
 {
-    const auto it = m_Index.constFind(key_of(name));
-    return it == m_Index.cend() ? nullptr : &m_Entries[std::size_t(*it)].value;
+    for (const QChar c : name) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+template <typename Lookup>
+auto with_key(QStringView name, Lookup &&lookup)
+{
+    if (name.size() > FoldBuffer || !is_ascii(name))
+        return lookup(name.toString().toCaseFolded());
+    std::array<QChar, FoldBuffer> folded;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t u = name[i].unicode();
+        folded[std::size_t(i)] = (u >= u'A' && u <= u'Z') ? QChar(u + (u'a' - u'A')) : QChar(u);
+    }
+    return lookup(QString::fromRawData(folded.data(), name.size()));
+}
+
+} // namespace
+
+const VariantValue *SymbolCollection::find(QStringView name) const
+{
+    return with_key(name, [this](const QString &key) -> const VariantValue * {
+        const auto it = m_Index.constFind(key);
+        return it == m_Index.cend() ? nullptr : &m_Entries[std::size_t(*it)].value;
+    });
 }
 
 bool SymbolCollection::add(const QString &name, const VariantValue &value)
 {
-    QString key = key_of(name);
+    QString key = name.toCaseFolded();
     if (m_Index.contains(key))
         return false;
     m_Index.insert(std::move(key), size());
@@ -18,13 +52,18 @@ bool SymbolCollection::add(const QString &name, const VariantValue &value)
     return true;
 }
 
-bool SymbolCollection::remove(const QString &name)
+bool SymbolCollection::remove(QStringView name)
 {
-    const auto it = m_Index.constFind(key_of(name));
-    if (it == m_Index.cend())
+    const qsizetype removed = with_key(name, [this](const QString &key) -> qsizetype {
+        const auto it = m_Index.constFind(key);
+        if (it == m_Index.cend())
+            return -1;
+        const qsizetype position = *it;
+        m_Index.erase(it);
+        return position;
+    });
+    if (removed < 0)
         return false;
-    const qsizetype removed = *it;
-    m_Index.erase(it);
     m_Entries.erase(m_Entries.begin() + removed);
     // Entries behind the removed one move up by one place.
     for (auto &position : m_Index) {

@@ -1,7 +1,7 @@
-#include "symbol_table.h"
+#include <vorlenta/eval/symbol_table.h>
 
 #include "eval/counter16.h"
-#include "eval/eval_error.h"
+#include "eval/variant_number.h"
 
 namespace vorlenta {
 namespace {

@@ -1,9 +1,12 @@
-#include "value_stack.h"
+#include <vorlenta/eval/value_stack.h>
 
 #include "eval/counter16.h"
 
 namespace vorlenta {
 namespace {
+
+// Slots are added this many at a time.
+constexpr std::int16_t GrowthStep = 10;
 
 const QString &stack_source()
 {

@@ -1,8 +1,7 @@
 #pragma once
 
-// The module-level settings and helpers that the window and the expression
-// evaluator share. The desktop half (center_form, select_all_text,
-// open_document) lives with the window in app/.
+// The module-level settings and helpers of the window. The desktop half
+// (center_form, select_all_text, open_document) lives with the window in app/.
 
 #include <QString>
 
@@ -12,7 +11,8 @@ namespace vorlenta::apiconstants {
 inline constexpr int LOCALE_SDECIMAL = 14;
 
 // The user locale's decimal separator; empty until the window's load sets it.
-// The expression evaluator's number reader compares it with ".".
+// The expression evaluator does not read it: each CEval has a decimal
+// separator of its own, which starts from the same locale.
 inline QString DecimalSeparator;
 
 // The user locale's information for the given code, as text; empty when the

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include <QLocale>
@@ -112,10 +113,13 @@ std::optional<std::string> to_c_notation(const QString &text)
     return c;
 }
 
-// strtod and strtof in the C locale, whatever the process locale is.
+// strtod and strtof in the C locale, whatever the process locale is. The C
+// locale always exists, so newlocale fails only for want of memory.
 locale_t c_locale()
 {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    if (!locale)
+        throw std::bad_alloc();
     return locale;
 }
 

@@ -14,8 +14,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "eval/evaluator.h"
-#include "fields/apiconstants.h"
+#include <vorlenta/eval.h>
 
 namespace {
 
@@ -32,7 +31,6 @@ void use_notation(bool comma)
     static const QLocale point(QLocale::English, QLocale::UnitedStates);
     static const QLocale german(QLocale::German, QLocale::Germany);
     QLocale::setDefault(comma ? german : point);
-    apiconstants::DecimalSeparator = comma ? QStringLiteral(",") : QStringLiteral(".");
 }
 
 void define_symbols(CSymbolTable &table, bool comma)
@@ -58,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 
     CEval eval;
+    eval.set_decimal_separator(comma ? u',' : u'.');
     define_symbols(eval.m_SymbolTable, comma);
     int notices = 0;
     eval.set_notice_handler([&](const Notice &notice) {

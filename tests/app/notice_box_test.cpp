@@ -1,8 +1,7 @@
 // The evaluator's notices as the desktop shows them.
 
 
-#include "eval/evaluator.h"
-#include "eval/notice.h"
+#include <vorlenta/eval.h>
 #include "notice_box.h"
 #include "desktop_doubles.h"
 #include "window_test_support.h"

@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 #include <QLocale>
 
-#include "eval/evaluator.h"
-#include "eval/value_stack.h"
-#include "fields/apiconstants.h"
+#include <vorlenta/eval.h>
 
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -44,7 +42,7 @@ QString raised(Operation &&operation) {
 struct Evaluator {
     explicit Evaluator(Notation notation) : notation(notation) {
         QLocale::setDefault(QLocale(notation == Point ? QLocale::English : QLocale::German));
-        apiconstants::DecimalSeparator = notation == Point ? "." : ",";
+        eval.set_decimal_separator(notation == Point ? u'.' : u',');
         eval.set_notice_handler([this](const Notice &notice) { notices.push_back(notice); });
         const std::pair<const char *, VariantValue> symbols[] = {
             {"x", 2.5}, {"Pi", 3.14159265358979}, {"t", in(notation, " 0.5 ")}, {"nothing", {}},

@@ -3,7 +3,7 @@
 // that grouping must tell apart, and the notices of arithmetic faults. Each
 // row runs in the notations it names.
 
-#include "tests/eval/eval_test_support.h"
+#include "eval_test_support.h"
 
 using namespace vorlenta::eval_test;
 

@@ -2,7 +2,7 @@
 // the pending operators, and the length of the postfix text, in which every
 // token ends in one blank and a symbol stands as its value's text.
 
-#include "tests/eval/eval_test_support.h"
+#include "eval_test_support.h"
 
 using namespace vorlenta::eval_test;
 

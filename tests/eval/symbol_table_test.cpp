@@ -1,7 +1,7 @@
 // CSymbolTable: names in any case, values that must be numbers, the errors
 // callers rely on, order, and count.
 
-#include "tests/eval/eval_test_support.h"
+#include "eval_test_support.h"
 
 using namespace vorlenta::eval_test;
 

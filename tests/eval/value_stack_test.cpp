@@ -1,7 +1,7 @@
 // CStack: last in, first out with kinds kept; the empty-stack errors; the
 // limit of 32,760 values.
 
-#include "tests/eval/eval_test_support.h"
+#include "eval_test_support.h"
 
 using namespace vorlenta::eval_test;
 

@@ -10,12 +10,14 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringView>
 
-#include "eval/variant_value.h"
+#include <vorlenta/eval/variant_value.h>
+#include <vorlenta/eval_export.h>
 
 namespace vorlenta {
 
-class SymbolCollection {
+class VORLENTA_EVAL_EXPORT SymbolCollection {
 public:
     struct Entry {
         QString name;
@@ -24,16 +26,17 @@ public:
     };
 
     qsizetype size() const noexcept { return qsizetype(m_Entries.size()); }
-    bool contains(const QString &name) const { return m_Index.contains(key_of(name)); }
+    bool contains(QStringView name) const { return find(name) != nullptr; }
 
-    // The stored value, or nullptr when no key matches.
-    const VariantValue *find(const QString &name) const;
+    // The stored value, or nullptr when no key matches. The pointer stays
+    // valid until the collection next changes.
+    const VariantValue *find(QStringView name) const;
 
     // Appends an entry; false (and nothing changes) when the key is taken.
     bool add(const QString &name, const VariantValue &value);
 
     // Removes the entry; false when no key matches.
-    bool remove(const QString &name);
+    bool remove(QStringView name);
 
     // The entries in insertion order.
     const std::vector<Entry> &entries() const noexcept { return m_Entries; }
@@ -44,8 +47,6 @@ public:
     }
 
 private:
-    static QString key_of(const QString &name) { return name.toCaseFolded(); }
-
     std::vector<Entry> m_Entries;
     QHash<QString, qsizetype> m_Index; // case-folded key -> position in m_Entries
 };

@@ -1,17 +1,23 @@
 #pragma once
 
-// The one error type of the expression evaluator, and the numbers it carries.
+// EvalError, the one error type of the expression evaluator, and the numbers
+// it carries.
 //
-// Numbers follow the platform convention of the original component: small
-// positive numbers are the runtime's own errors, and errors defined by the
-// evaluator's classes are 0x80040000 plus a small number (negative when read as
-// a signed 32-bit value).
+// The number says what went wrong. Numbers below 0x80040000 (5, 6, 11, 13)
+// name a fault of arithmetic or of capacity: a value out of a function's
+// domain, a value or count too large, a division by zero. Numbers from
+// 0x80040000 up, negative when read as signed 32-bit integers, name a misuse
+// of one of the evaluator's classes or a fault in the expression: 0x80040000
+// plus a small number per fault. The numbers are stable; programs compare
+// number() against these constants.
 
 #include <cstdint>
 #include <exception>
 #include <string>
 
 #include <QString>
+
+#include <vorlenta/eval_export.h>
 
 namespace vorlenta {
 
@@ -26,17 +32,19 @@ inline constexpr std::int32_t InvalidArgument = 5;
 
 // A value beyond its type's range. Raised by Evaluate for an expression of
 // 32,767 characters or more, or with more than 32,760 pending operators
-// (40,000 "(" in a row); shown as a notice for a result or a number beyond the
-// range of a double ("10^400", "E1000", a 400-digit literal, a symbol whose
-// text is "1e400") and for a postfix text longer than 32,767 characters.
+// (40,000 "(" in a row); by CStack::Push past 32,760 values; by
+// CSymbolTable::Count past 32,767 symbols. Shown as a notice for a result or a
+// number beyond the range of a double ("10^400", "E1000", a 400-digit literal,
+// a symbol whose text is "1e400") and for a postfix text longer than 32,767
+// characters.
 inline constexpr std::int32_t Overflow = 6;
 
 // Division by zero ("1/0"), zero divided by zero included ("0/0"), and zero
 // raised to a negative power ("0^-1"). Shown as a notice.
 inline constexpr std::int32_t DivisionByZero = 11;
 
-// Arithmetic on a text value that does not read as a number. The evaluation
-// only ever computes with numbers, so Evaluate does not meet it.
+// Arithmetic on a text value that does not read as a number. Evaluate only
+// ever computes with numbers, so it does not raise it.
 inline constexpr std::int32_t TypeMismatch = 13;
 
 // CStack: GetPopValue on an empty stack (raised), Pop on an empty stack
@@ -49,6 +57,9 @@ inline constexpr std::int32_t EmptyStack = ObjectErrorBase + 1;
 // position. 0x80040002.
 inline constexpr std::int32_t SyntaxFault = ObjectErrorBase + 2;
 
+// CEval::set_decimal_separator with anything but '.' or ','. 0x80040003.
+inline constexpr std::int32_t InvalidDecimalSeparator = ObjectErrorBase + 3;
+
 // CSymbolTable: a value that is no number written to a symbol (Value, write
 // form, with "abc"). Also raised by Evaluate when an expression uses a symbol
 // whose stored value is no number, which only a caller filling m_Symbols
@@ -60,19 +71,17 @@ inline constexpr std::int32_t SymbolNotDefined = ObjectErrorBase + 12;
 
 } // namespace eval_errors
 
-// The runtime's message for one of its own error numbers ("Overflow" for 6);
-// empty for numbers it does not know.
-QString runtime_message(std::int32_t number);
-
-class EvalError : public std::exception {
+class VORLENTA_EVAL_EXPORT EvalError : public std::exception {
 public:
     EvalError(std::int32_t number, QString source, QString description, int position = 0);
-
-    // A runtime error (5, 6, 11, 13) with the runtime's own message.
-    static EvalError runtime(std::int32_t number, const QString &source);
+    ~EvalError() override; // out of line: the library holds the one type information
 
     std::int32_t number() const noexcept { return m_number; }
+    // The class that raised it: "CEval", "CStack" or "CSymbolTable".
     const QString &source() const noexcept { return m_source; }
+    // The fault in words: a syntax fault's message ("Operator expected"), the
+    // class's own text ("Symbol not defined"), or the arithmetic fault's name
+    // ("Overflow").
     const QString &description() const noexcept { return m_description; }
     // The 1-based position of a syntax fault in the expression, in UTF-16 code
     // units; 0 for every other error.

@@ -8,9 +8,11 @@
 
 #include <QString>
 
+#include <vorlenta/eval_export.h>
+
 namespace vorlenta {
 
-class VariantValue {
+class VORLENTA_EVAL_EXPORT VariantValue {
 public:
     enum class Kind { Empty, Number, Text };
 
@@ -33,14 +35,5 @@ public:
 private:
     std::variant<std::monostate, double, QString> m_value;
 };
-
-// The numeric test on a value: the empty value and finite numbers pass, a text
-// passes when it reads as a number in the user's locale.
-bool is_numeric_value(const VariantValue &value);
-
-// The value as a double for arithmetic: empty is 0, a text is read in the
-// user's locale. Raises type mismatch (13) for a text that is no number and
-// overflow (6) for one beyond the range of a double.
-double to_arithmetic(const VariantValue &value);
 
 } // namespace vorlenta

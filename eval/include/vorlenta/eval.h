@@ -1,0 +1,23 @@
+#pragma once
+
+// The Vorlenta expression evaluator: everything a program needs from it.
+//
+//   #include <vorlenta/eval.h>
+//
+//   vorlenta::CEval eval;
+//   eval.m_SymbolTable.Add(QStringLiteral("mass"), 72.5);
+//   double force = eval.Evaluate(QStringLiteral("mass*9.81"));
+//
+// CEval (evaluator.h) evaluates infix expressions with named symbols,
+// CSymbolTable (symbol_table.h) holds the symbols, CStack (value_stack.h) is
+// its stack of VariantValue (variant_value.h), EvalError (eval_error.h) is the
+// one error type it raises, and notice.h the notices of arithmetic faults.
+// C++20 and QtCore.
+
+#include <vorlenta/eval/eval_error.h>
+#include <vorlenta/eval/evaluator.h>
+#include <vorlenta/eval/notice.h>
+#include <vorlenta/eval/symbol_collection.h>
+#include <vorlenta/eval/symbol_table.h>
+#include <vorlenta/eval/value_stack.h>
+#include <vorlenta/eval/variant_value.h>

@@ -1,0 +1,23 @@
+// Evaluates with a symbol, catches a syntax fault with its position and
+// receives an arithmetic notice through its handler; prints all three.
+#include <cstdio>
+
+#include <vorlenta/eval.h>
+
+int main()
+{
+    vorlenta::CEval eval;
+    eval.set_decimal_separator(u'.');
+    eval.m_SymbolTable.Add(QStringLiteral("mass"), 72.5);
+    int notice = 0;
+    eval.set_notice_handler([&](const vorlenta::Notice &shown) { notice = shown.number; });
+    const double force = eval.Evaluate(QStringLiteral("mass*9.81"));
+    eval.Evaluate(QStringLiteral("1/0"));
+    int position = 0;
+    try {
+        eval.Evaluate(QStringLiteral("mass*(2"));
+    } catch (const vorlenta::EvalError &error) {
+        position = error.position();
+    }
+    std::printf("%.17g %d %d\n", force, position, notice);
+}

@@ -1,0 +1,47 @@
+// Which decimal point an evaluator reads: its own, the user's until set; and
+// evaluators on two threads at once, each with its own symbols, separator and
+// notices (run under ThreadSanitizer by scripts/test-thread-sanitized.sh).
+
+#include <atomic>
+#include <thread>
+
+#include "eval_test_support.h"
+
+using namespace vorlenta::eval_test;
+
+TEST(Notation, StartsAsTheUsersAndOnceSetIsThisEvaluatorsAlone) {
+    QLocale::setDefault(QLocale(QLocale::German));
+    CEval comma;
+    QLocale::setDefault(QLocale(QLocale::English));
+    CEval point;
+    EXPECT_EQ(QString("%1%2").arg(comma.decimal_separator(), point.decimal_separator()), ",.");
+    EXPECT_EQ(raised([&] { point.set_decimal_separator(u';'); }), "raised -2147221501 at 0: Invalid decimal separator");
+    EXPECT_EQ(comma.Evaluate("1,5+1") + point.Evaluate("1.5+1"), 5.0); // the refused one left no trace
+    EXPECT_EQ(raised([&] { point.Evaluate("1,5+1"); }), "raised -2147221502 at 2: Operator expected");
+}
+
+TEST(Notation, EvaluatorsOnTwoThreadsKeepToTheirOwn) {
+    QLocale::setDefault(QLocale(QLocale::English)); // read by both threads, changed by neither
+    std::atomic<int> process_wide = 0;
+    NoticeHandler previous = install_notice_handler([&](const Notice &) { ++process_wide; });
+    const auto run = [](Notation notation, double mass, int *own_notices, double *sum) {
+        CEval eval, plain; // plain has no handler: its notices go to the process-wide one
+        eval.set_decimal_separator(notation == Point ? u'.' : u',');
+        eval.set_notice_handler([own_notices](const Notice &) { ++*own_notices; });
+        eval.m_SymbolTable.Add("mass", mass);
+        for (int i = 0; i < 500; ++i) {
+            eval.m_SymbolTable.Value("mass", mass + i);
+            *sum += eval.Evaluate(in(notation, "mass*1.5+2.5")) + eval.Evaluate("1/0") + plain.Evaluate("L0");
+        }
+    };
+    int notices[2] = {}; // [0] on this thread, in "." notation; [1] on another, in ","
+    double sums[2] = {};
+    std::thread comma(run, Comma, 2.0, &notices[1], &sums[1]);
+    run(Point, 4.0, &notices[0], &sums[0]);
+    comma.join();
+    install_notice_handler(std::move(previous));
+    EXPECT_EQ(process_wide, 1000);
+    EXPECT_EQ(notices[0] + notices[1], 1000);
+    EXPECT_EQ(sums[0], 500 * (4.0 * 1.5 + 2.5) + 1.5 * (499 * 500 / 2)); // exact in doubles
+    EXPECT_EQ(sums[1], 500 * (2.0 * 1.5 + 2.5) + 1.5 * (499 * 500 / 2));
+}
