@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing need, when
 # any is missing. Uses sudo unless run as root.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test. The window tests use
 # Qt's offscreen platform; the smoke test starts the program under Xvfb.
 set -euo pipefail

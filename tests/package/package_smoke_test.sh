@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from a finished build, checks what it ships, and
 # starts the shipped binary to see its window and its help page.
 # Usage: package_smoke_test.sh BUILD_DIR
