@@ -6,6 +6,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VORLENTA_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" -DBUILD_TESTING=ON
 cd "$build"
 exec "$root/scripts/with-display.sh" ctest --output-on-failure -j "$(nproc)"
