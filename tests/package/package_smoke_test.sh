@@ -28,8 +28,9 @@ package() {
         grep -Eq "(^|, )${dependency//+/ }( |,|$)" <<<"$depends" || fail "$name: Depends lacks $dependency: $depends"
     done
     dpkg-deb -x "$(deb "$name")" "$root"
+    local files; files=$(dpkg-deb -c "$(deb "$name")")
     for path in "$@" usr/share/doc/$name/copyright usr/share/doc/$name/changelog.gz; do
-        dpkg-deb -c "$(deb "$name")" | grep -q " \./$path\( ->\|$\)" || fail "$name lacks /$path"
+        grep -q " \./$path\( ->\|$\)" <<<"$files" || fail "$name lacks /$path"
     done
 }
 lib=usr/lib/$arch/libvorlenta-eval.so
