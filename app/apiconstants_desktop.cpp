@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "apiconstants_desktop.h"
 
 #include <QApplication>

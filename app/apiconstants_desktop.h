@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The desktop half of the apiconstants module: placing the window, selecting

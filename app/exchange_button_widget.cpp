@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "exchange_button_widget.h"
 
 #include <QKeyEvent>

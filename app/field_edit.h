@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // An entry field as the user meets it: it selects its whole text on entering

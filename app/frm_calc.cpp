@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frm_calc.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one window of the program: two tabs of calculator panels, a menu and a

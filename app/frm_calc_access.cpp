@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What keyboard users and assistive technology need beyond the layout: names
 // for the fields and buttons, and shortcuts between the tabs.
 

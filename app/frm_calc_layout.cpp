@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Placing the window's controls: the designed layout, grown by one factor
 // until the desktop's font fits.
 

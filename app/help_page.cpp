@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "help_page.h"
 
 #include <QCoreApplication>

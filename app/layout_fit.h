@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The designed layout counts 15 twips to a pixel, for a small 8-point font.

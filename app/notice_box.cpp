@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "notice_box.h"
 
 #include <QApplication>

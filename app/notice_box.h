@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shows the expression evaluator's notices on the desktop: a modal message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CEval::Evaluate against muparser on the same expressions, in one run.
 //
 // For each expression three timings: vorlenta (one CEval, Evaluate each time),

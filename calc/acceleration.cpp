@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "acceleration.h"
 
 #include "calc/field_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The body mass, as the body-mass field Text11 gives it to the calculators.

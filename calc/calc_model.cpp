@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calc_model.h"
 
 #include <utility>

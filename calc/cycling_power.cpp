@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cycling_power.h"
 
 #include "calc/field_values.h"

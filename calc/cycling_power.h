@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Road-cycling power from riding speed (km/h, as typed), bicycle mass, grade

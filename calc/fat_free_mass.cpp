@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fat_free_mass.h"
 
 #include "calc/field_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Fat-free mass from the body mass and a body fat percentage, and the body

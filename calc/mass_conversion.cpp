@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mass_conversion.h"
 
 #include "calc/field_values.h"

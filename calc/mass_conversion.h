@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Body mass between pounds and kilograms, 2.2 lb to the kg both ways. The

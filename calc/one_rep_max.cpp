@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "one_rep_max.h"
 
 #include "calc/field_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one-repetition maximum estimated from a load lifted for a number of

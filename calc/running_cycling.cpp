@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "running_cycling.h"
 
 #include "calc/field_values.h"

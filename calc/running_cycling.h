@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Conversion between a running speed and the equivalent cycling power for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/fault_report.h"
 
 namespace vorlenta::cli {

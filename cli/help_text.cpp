@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/help_text.h"
 
 namespace vorlenta::cli {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reads a file descriptor line by line through a fixed buffer, so that memory

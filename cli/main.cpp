@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vorlenta-eval: evaluates expressions given as arguments or read line by
 // line from standard input, one value a line.
 

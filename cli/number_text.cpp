@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/number_text.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Numbers as the command line reads and writes them, in the notation whose

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Flags every target of the project shares. Results must equal IEEE single or
 # double arithmetic to the bit, so no contraction into fused multiply-adds and
 # never any fast-math.

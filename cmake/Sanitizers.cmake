@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # An opt-in build with AddressSanitizer and UndefinedBehaviorSanitizer. Every
 # target defined after this file is included compiles and links with them, so
 # include it before the first add_subdirectory. Any finding ends the program

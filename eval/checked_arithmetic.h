@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The evaluation's operators on doubles, with the runtime's checks: a result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Counts and positions of the evaluator are 16-bit signed integers; passing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <vorlenta/eval/eval_error.h>
 
 #include "eval/runtime_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <vorlenta/eval/evaluator.h>
 
 #include <QLocale>

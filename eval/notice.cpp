@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <vorlenta/eval/notice.h>
 
 #include <mutex>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The conversion of an infix expression into postfix form: a character-by-

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eval/postfix_evaluation.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eval/postfix_operands.h"
 
 #include <array>

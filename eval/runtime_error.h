@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The arithmetic and capacity errors (5, 6, 11, 13) with their own messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <vorlenta/eval/symbol_collection.h>
 
 #include <array>

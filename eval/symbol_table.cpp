@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <vorlenta/eval/symbol_table.h>
 
 #include "eval/counter16.h"

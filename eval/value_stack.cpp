@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <vorlenta/eval/value_stack.h>
 
 #include "eval/counter16.h"

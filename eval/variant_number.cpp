@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eval/variant_number.h"
 
 #include <cmath>

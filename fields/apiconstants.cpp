@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "apiconstants.h"
 
 #include "number_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What a field does when the user leaves it and when a key is pressed in it.

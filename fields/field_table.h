@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The 23 entry fields as data, one row each: name, character limit, the

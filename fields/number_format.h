@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Number services in the user's locale (QLocale()): the numeric test, reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one store of the entry fields' texts. Writing a text that differs from

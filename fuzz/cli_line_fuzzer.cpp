@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the command line's handling of one input line: the bytes as read
 // (any bytes, invalid UTF-8 and NUL included), their evaluation and the
 // fault report with its caret. The first byte picks the notation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes CEval::Evaluate with a few symbols defined. The first byte picks the
 // notation ("." or ","), the rest is the expression in UTF-8.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Evaluate fuzzer and the command line's line fuzzer (clang,
 # libFuzzer, ASan, UBSan) in a build folder of their own and runs them for the
 # given number of seconds in all (default 60): three quarters for Evaluate,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installing the expression evaluator as a library for other programs, in two
 # components that the Debian packages take over one to one:
 #   libvorlenta-eval1     the shared library: libvorlenta-eval.so.1.1.0 and

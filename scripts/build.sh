@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds the project in build/ (or $VORLENTA_BUILD_DIR), with
 # warnings as errors. Extra arguments go to CMake's configure step.
 set -euo pipefail

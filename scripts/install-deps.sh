@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when
-# any is missing. Uses sudo unless run as root.
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that are missing, using sudo unless run as
+# root. `install-deps.sh run` installs what building and running the
+# calculator needs; with no argument it installs that and everything the
+# tests, benchmarks, fuzzers and packages need.
 set -euo pipefail
 
+# Build and run: compiler, CMake, Qt with its translation tools and platform
+# plugins, and rsvg-convert, which renders the icons.
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
-    libgtest-dev libbenchmark-dev libmuparser-dev
-    clang libclang-rt-14-dev
-    xvfb xauth x11-utils xdotool
-    librsvg2-bin dpkg-dev file desktop-file-utils appstream tidy
-    galculator dbus-daemon libx11-dev
-    groff man-db time
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-translations-l10n qt6-qpa-plugins
+    libgl-dev fonts-dejavu-core librsvg2-bin
 )
+if [ "${1:-all}" != run ]; then
+    packages+=(
+        libgtest-dev libbenchmark-dev libmuparser-dev
+        clang libclang-rt-14-dev
+        xvfb xauth x11-utils xdotool
+        dpkg-dev file desktop-file-utils appstream tidy lintian
+        galculator dbus-daemon libx11-dev
+        groff man-db time
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes screenshots of both tabs of the built program under a virtual X
 # server, with example values typed into every panel.
 # Usage: scripts/screenshots.sh PROGRAM OUTPUT_PREFIX  (writes PREFIX-tab0.png

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into
 # build-sanitize/ (or $VORLENTA_SANITIZE_BUILD_DIR) and runs every test under
 # them. Any finding ends the program that has it and so fails its test.

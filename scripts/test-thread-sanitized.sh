@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the evaluator and its tests with ThreadSanitizer into build-tsan/ (or
 # $VORLENTA_TSAN_BUILD_DIR) and runs the tests of evaluators used on several
 # threads at once under it. A data race fails the run. Extra arguments go to

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test. The window tests use
 # Qt's offscreen platform; the smoke test starts the program under Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VORLENTA_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" -DBUILD_TESTING=ON
 cd "$build"
 exec "$root/scripts/with-display.sh" ctest --output-on-failure -j "$(nproc)"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command with an X display: the current one, or else a virtual server
 # of its own that lives exactly as long as the command.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for a QtCore command: start a QCoreApplication and print one number.
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # vorlenta-eval beside bc and qalc, in one run on the same machine and load:
 #   streaming: 100,000 lines such as (323.833+150.849)*650.934-72.436 through
 #     one process each (vorlenta-eval, bc -l), median of 5 runs;

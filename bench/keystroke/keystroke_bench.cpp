@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One keystroke in the body mass Text11, alternately typing a 0 after "7" and
 // erasing it again, so that every keystroke changes the body mass and with it
 // every result that depends on it:

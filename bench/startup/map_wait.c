@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Starts a program and reports, as "<ms> <kB>", the time from just before it
  * starts until the X server maps its first top-level window, and its resident
  * memory a settling time after that. The map is seen as a MapNotify event on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for a Qt 6 Widgets window of this size: a main window with a tab
 // widget of two pages and 23 line edits, and nothing else.
 #include <QApplication>

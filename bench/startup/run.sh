@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Time from start to a mapped window, and resident memory once shown, for
 # vorlenta beside two peers measured in the same run: the floor for a Qt 6
 # Widgets window of its size (built here from qt_floor.cpp) and Debian's

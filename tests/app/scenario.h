@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A scenario is what a user does and sees, written as space-separated steps:

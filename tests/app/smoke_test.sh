@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts a program on an X server (a virtual one of its own when there is no
 # display) and waits until it shows its own window titled Vorlenta.
 # Usage: smoke_test.sh PROGRAM

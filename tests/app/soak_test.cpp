@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seeded stream of random user actions against the real window: typed
 // characters, Backspace and arrows, Tab and Shift+Tab, clicks into fields, on
 // the exchange buttons and on the tabs. After every action the window still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real window, driven as a user drives it: what it shows first, every
 // calculator and every field rule through the widgets, the commands, the
 // keyboard, assistive technology, and a layout that fits any font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every calculator step in the precision it is stated in, to the bit: single
 // where both operands are single, double where a constant or a power is, each
 // rounding where the step has one. The expected values are the formulas in

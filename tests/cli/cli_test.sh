@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the built vorlenta-eval as scripts and people use it: each row is a
 # command line, its exit status, its standard output and its standard error
 # (a bash pattern).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds consumer/ against the library components installed to a scratch prefix,
 # with find_package and with pkg-config. Usage: consumer_test.sh BUILD [FLAGS]
 set -euo pipefail

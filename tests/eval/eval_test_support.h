@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the evaluator's tables share: the notation a row runs in, an evaluator

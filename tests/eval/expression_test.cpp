@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Evaluate, one table per behaviour: faults raised to the caller (syntax faults
 // with message and position, refused symbol values), values to the bit, pairs
 // that grouping must tell apart, and the notices of arithmetic faults. Each

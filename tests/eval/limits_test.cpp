@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 16-bit limits, each on both sides of its edge: the expression's length,
 // the pending operators, and the length of the postfix text, in which every
 // token ends in one blank and a symbol stands as its value's text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which decimal point an evaluator reads: its own, the user's until set; and
 // evaluators on two threads at once, each with its own symbols, separator and
 // notices (run under ThreadSanitizer by scripts/test-thread-sanitized.sh).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CSymbolTable: names in any case, values that must be numbers, the errors
 // callers rely on, order, and count.
 

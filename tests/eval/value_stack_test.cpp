@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CStack: last in, first out with kinds kept; the empty-stack errors; the
 // limit of 32,760 values.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What leaving a field does to its text: every field's pattern, in both
 // notations, and no change event for a text already in its pattern.
 

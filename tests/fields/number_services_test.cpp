@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number services in a decimal-point and a decimal-comma locale: every
 // row is written in "." notation and runs in both.
 

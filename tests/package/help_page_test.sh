@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A help page is published as one file: valid HTML in UTF-8, nothing loaded
 # from elsewhere, every in-page link landing, and every constant of the
 # formulas named. (That it names every caption the window shows in its

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a finished build, checks what it ships, and
-# starts the shipped binary to see its window and its help page.
+# SPDX-License-Identifier: MIT
+# Builds the Debian packages from a finished build, checks what each ships and
+# depends on and that lintian passes it, and starts the shipped binary to see
+# its window and its help page.
 # Usage: package_smoke_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -11,18 +13,37 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1 \
-    || { cat "$scratch/cpack.log" >&2; fail "cpack could not build the package"; }
-deb=$(echo "$scratch"/out/vorlenta_*.deb)
-[ -f "$deb" ] || fail "no vorlenta_*.deb was built"
-
-# Libraries come from dpkg-shlibdeps, Qt's platform plugins by hand.
-depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
-    grep -Eq "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
-done
-
+    || { cat "$scratch/cpack.log" >&2; fail "cpack could not build the packages"; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+arch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 root=$scratch/root
-dpkg-deb -x "$deb" "$root"
+deb() { echo "$scratch/out/$1_${version}_$(dpkg --print-architecture).deb"; }
+# Each package: built, passed by lintian, its dependencies, the files it ships.
+package() {
+    local name=$1 dependencies=$2 path; shift 2
+    [ -f "$(deb "$name")" ] || fail "no package $name was built"
+    lintian --fail-on error,warning "$(deb "$name")" >"$scratch/lintian" 2>&1 || fail "lintian $name: $(cat "$scratch/lintian")"
+    local depends; depends=$(dpkg-deb -f "$(deb "$name")" Depends)
+    for dependency in $dependencies; do
+        grep -Eq "(^|, )${dependency//+/ }( |,|$)" <<<"$depends" || fail "$name: Depends lacks $dependency: $depends"
+    done
+    dpkg-deb -x "$(deb "$name")" "$root"
+    local files; files=$(dpkg-deb -c "$(deb "$name")")
+    for path in "$@" usr/share/doc/$name/copyright usr/share/doc/$name/changelog.gz; do
+        grep -q " \./$path\( ->\|$\)" <<<"$files" || fail "$name lacks /$path"
+    done
+}
+lib=usr/lib/$arch/libvorlenta-eval.so
+library="libvorlenta-eval1+\\(=+${version//./\\.}\\)"
+package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins $library" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
+package vorlenta-eval "libc6 libqt6core6 $library" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
+package libvorlenta-eval1 "libc6 libqt6core6" "$lib.1" "$lib.1.1.0"
+package libvorlenta-eval-dev "$library qt6-base-dev" "$lib" usr/include/vorlenta/eval.h \
+    usr/lib/$arch/cmake/Vorlenta/VorlentaConfig.cmake usr/lib/$arch/pkgconfig/vorlenta-eval.pc
+[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.1 ] && [ "$(readlink "$root/$lib.1")" = libvorlenta-eval.so.1.1.0 ] \
+    || fail "the links are not libvorlenta-eval.so -> .so.1 -> .so.1.1.0"
+objdump -p "$root/$lib.1.1.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.1$' || fail "the library's SONAME is not libvorlenta-eval.so.1"
+
 share=$root/usr/share
 for path in usr/bin/vorlenta usr/share/applications/vorlenta.desktop usr/share/metainfo/org.example.vorlenta.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/vorlenta.svg usr/share/doc/vorlenta/vorlenta_{en,de,fr,es}.htm \
@@ -38,7 +59,7 @@ report=$(desktop-file-validate "$share/applications/vorlenta.desktop" 2>&1) && [
     || fail "desktop-file-validate: $report"
 report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "appstreamcli: $report"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
-[ "$newest" = "$(dpkg-deb -f "$deb" Version)" ] || fail "the newest release in the metainfo is $newest"
+[ "$newest" = "$(dpkg-deb -f "$(deb vorlenta)" Version)" ] || fail "the newest release in the metainfo is $newest"
 
 # The shipped binary starts with the system's Qt and shows its window, and
 # File > Help (in German: Alt+D, H) opens the page of its language from the

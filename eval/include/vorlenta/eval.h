@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The Vorlenta expression evaluator: everything a program needs from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Evaluates with a symbol, catches a syntax fault with its position and
 // receives an arithmetic notice through its handler; prints all three.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // EvalError, the one error type of the expression evaluator, and the numbers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // CEval: evaluates an infix arithmetic expression with numbers, named symbols,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // CSymbolTable: the named numeric values (symbols) that an expression may use

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // CStack: a last-in, first-out store of variant values, with the evaluator's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The evaluator's dynamically typed value: empty, a number (double) or a text.
