@@ -103,7 +103,7 @@ public:
     const char *what() const noexcept override;
 
 private:
-    class Private;
+    class VORLENTA_EVAL_NO_EXPORT Private;
     std::shared_ptr<const Private> d; // shared, so that copying never throws
 };
 

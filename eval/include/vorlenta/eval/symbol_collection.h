@@ -8,7 +8,8 @@
 // exactly. It checks nothing about the values: that is the symbol table's
 // job, and a caller working on the collection directly bypasses it.
 //
-// Copying copies the entries; a moved-from collection is empty.
+// Copying copies the entries; a moved-from collection may only be assigned to
+// or destroyed.
 
 #include <cstddef>
 #include <memory>
@@ -19,6 +20,8 @@
 #include <vorlenta/eval_export.h>
 
 namespace vorlenta {
+
+class SymbolIndex; // the library's own
 
 class VORLENTA_EVAL_EXPORT SymbolCollection {
 public:
@@ -53,8 +56,7 @@ public:
 
 private:
     friend class CEval;
-    class Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<SymbolIndex> d;
 };
 
 } // namespace vorlenta

@@ -24,6 +24,8 @@
 
 namespace vorlenta {
 
+class SymbolTableSettings; // the library's own
+
 class VORLENTA_EVAL_EXPORT CSymbolTable {
 public:
     CSymbolTable();
@@ -63,8 +65,7 @@ public:
 
 private:
     friend class CEval;
-    class Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<SymbolTableSettings> d;
 };
 
 } // namespace vorlenta
