@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-
 namespace vorlenta::cli {
 
 // What `vorlenta-eval --help` prints.
-QString help_text();
+extern const char help_text[];
 
 } // namespace vorlenta::cli

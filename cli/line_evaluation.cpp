@@ -1,80 +1,87 @@
 // SPDX-License-Identifier: MIT
 #include "cli/line_evaluation.h"
 
-#include <QStringDecoder>
+#include "cli/number_text.h"
+#include "cli/utf8.h"
 
 namespace vorlenta::cli {
 
 namespace {
 
-QString arithmetic_words(const Notice &notice)
+std::string arithmetic_words(const EvalResult &result)
 {
-    switch (notice.number) {
+    switch (result.number) {
     case eval_errors::DivisionByZero:
-        return QStringLiteral("division by zero");
+        return "division by zero";
     case eval_errors::InvalidArgument:
-        return QStringLiteral("a value outside the domain of a square root, logarithm or power");
+        return "a value outside the domain of a square root, logarithm or power";
     case eval_errors::Overflow:
-        return QStringLiteral("a number or result too large");
+        return "a number or result too large";
+    case eval_errors::ExpressionTooLong:
+        return "expression too long to evaluate (see the limits in vorlenta-eval --help)";
     default:
-        return QString::fromStdString(notice.text);
+        return result.message;
     }
 }
 
-// The 1-based UTF-16 position at which the decoded text of bytes[0, offset) ends.
-int position_after(std::string_view bytes, std::size_t offset)
+// The character at a 1-based position, when it is a single byte.
+char byte_at_position(std::string_view bytes, int position)
 {
-    return int(QString::fromUtf8(bytes.data(), qsizetype(offset)).size()) + 1;
+    int characters = 1;
+    for (std::size_t offset = 0; offset < bytes.size(); ++characters) {
+        const std::size_t length = utf8_sequence_length(bytes, offset);
+        if (characters == position)
+            return length == 1 ? bytes[offset] : '\0';
+        offset += length == 0 ? 1 : length;
+    }
+    return '\0';
 }
 
 } // namespace
 
-LineEvaluator::LineEvaluator(QChar decimal_separator)
+LineEvaluator::LineEvaluator(bool point)
 {
-    m_eval.set_decimal_separator(char(decimal_separator.unicode()));
-    m_eval.set_notice_handler([this](const Notice &notice) {
-        m_noticed = true;
-        m_notice = arithmetic_words(notice);
-    });
+    if (point)
+        m_eval.set_decimal_separator('.');
 }
 
-LineResult LineEvaluator::evaluate(const QString &expression)
+LineResult LineEvaluator::too_long()
 {
-    m_noticed = false;
-    try {
-        const double value = m_eval.Evaluate(expression.toStdString());
-        if (m_noticed)
-            return {Outcome::ArithmeticFault, m_notice};
-        return {Outcome::Value, number_text(value)};
-    } catch (const EvalError &error) {
-        if (error.number() == eval_errors::SyntaxFault)
-            return {Outcome::SyntaxFault, QString::fromStdString(error.description()), error.position()};
-        if (error.number() == eval_errors::Overflow)
-            return {Outcome::ArithmeticFault,
-                    QStringLiteral("too long or too deeply nested to evaluate "
-                                   "(32,767 characters or 32,760 open operators at most)")};
-        return {Outcome::ArithmeticFault, QString::fromStdString(error.description())};
-    }
+    return {Outcome::ArithmeticFault, "expression too long to evaluate (32,766 characters at most)"};
 }
 
-LineResult LineEvaluator::evaluate_bytes(std::string_view line, QString &expression)
+LineResult LineEvaluator::evaluate(std::string_view bytes)
 {
-    if (const auto nul = line.find('\0'); nul != std::string_view::npos) {
-        expression = QString::fromUtf8(line.data(), qsizetype(nul));
-        return {Outcome::SyntaxFault, QStringLiteral("NUL byte in the line"), position_after(line, nul)};
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    expression = decoder.decode(QByteArrayView(line.data(), qsizetype(line.size())));
-    if (decoder.hasError()) {
-        const int bad = int(expression.indexOf(QChar::ReplacementCharacter));
-        return {Outcome::SyntaxFault, QStringLiteral("Invalid UTF-8"), bad < 0 ? 1 : bad + 1};
-    }
-    return evaluate(expression);
+    // A character takes at least one byte: a shorter text cannot be too long.
+    if (bytes.size() >= std::size_t(too_many_characters)
+        && characters_before(bytes, bytes.size()) >= too_many_characters)
+        return too_long();
+    const std::size_t nul = bytes.find('\0');
+    const std::size_t invalid = first_invalid_utf8(bytes.substr(0, nul));
+    if (invalid != std::string_view::npos)
+        return {Outcome::SyntaxFault, "Invalid UTF-8", characters_before(bytes, invalid) + 1};
+    if (nul != std::string_view::npos)
+        return {Outcome::SyntaxFault, "NUL byte in the line", characters_before(bytes, nul) + 1};
+
+    EvalResult result = m_eval.evaluate(bytes);
+    if (result.ok())
+        return {Outcome::Value, number_text(result.value, decimal_separator())};
+    if (result.number == eval_errors::SyntaxFault)
+        return syntax_fault(bytes, std::move(result));
+    return {Outcome::ArithmeticFault, arithmetic_words(result)};
 }
 
-QString LineEvaluator::number_text(double value) const
+LineResult LineEvaluator::syntax_fault(std::string_view bytes, EvalResult &&result) const
 {
-    return cli::number_text(value, decimal_separator());
+    LineResult fault{Outcome::SyntaxFault, std::move(result.message), result.position};
+    // A number written in the other notation stops at its separator.
+    const char separator = decimal_separator();
+    const char found = byte_at_position(bytes, result.position);
+    if (found == '.' && separator == ',')
+        fault.hint = "; use --point for '.'";
+    else if (found == ',' && separator == '.')
+        fault.hint = "; the decimal separator is '.' (LC_NUMERIC)";
+    return fault;
 }
 
 } // namespace vorlenta::cli

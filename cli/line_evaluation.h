@@ -4,14 +4,10 @@
 // One expression of the command line, from its bytes to its value or its
 // fault: what the program does for every argument and every input line.
 
+#include <string>
 #include <string_view>
 
-#include <QChar>
-#include <QString>
-
 #include <vorlenta/eval.h>
-
-#include "cli/number_text.h"
 
 namespace vorlenta::cli {
 
@@ -23,29 +19,34 @@ enum class Outcome {
 
 struct LineResult {
     Outcome outcome;
-    QString text;
+    std::string text;
     int position = 0;
+    std::string hint = {}; // after the position: "; use --point for '.'"
 };
+
+// Expressions of this many characters or more cannot be evaluated.
+constexpr int too_many_characters = 32767;
 
 class LineEvaluator {
 public:
-    explicit LineEvaluator(QChar decimal_separator);
+    // The notation is the user's locale's unless `point` asks for '.'.
+    explicit LineEvaluator(bool point);
 
     CEval &evaluator() { return m_eval; }
-    QChar decimal_separator() const { return QChar(m_eval.decimal_separator()); }
+    char decimal_separator() const { return m_eval.decimal_separator(); }
 
-    LineResult evaluate(const QString &expression);
+    // The bytes of one expression: a NUL byte or invalid UTF-8 is a syntax
+    // fault at the first offending character, never silently replaced or
+    // skipped; an expression too long to evaluate is that, whatever it holds.
+    LineResult evaluate(std::string_view bytes);
 
-    // The bytes of one line: invalid UTF-8 and NUL bytes are syntax faults
-    // at the first offending character, never silently replaced or skipped.
-    LineResult evaluate_bytes(std::string_view line, QString &expression);
+    // The fault of a line that was too long to be kept whole.
+    static LineResult too_long();
 
 private:
-    QString number_text(double value) const;
+    LineResult syntax_fault(std::string_view bytes, EvalResult &&result) const;
 
     CEval m_eval;
-    bool m_noticed = false;
-    QString m_notice;
 };
 
 } // namespace vorlenta::cli

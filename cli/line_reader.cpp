@@ -35,6 +35,7 @@ bool LineReader::next(std::string &line, bool &cut)
     line.clear();
     cut = false;
     bool any = false;
+    m_newline = false;
     for (;;) {
         if (m_begin == m_end && (m_eof || !fill()))
             break;
@@ -48,6 +49,7 @@ bool LineReader::next(std::string &line, bool &cut)
         m_begin += length;
         if (newline) {
             ++m_begin;
+            m_newline = true;
             break;
         }
     }

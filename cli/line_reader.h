@@ -20,6 +20,8 @@ public:
     bool next(std::string &line, bool &cut);
     bool failed() const { return m_error != 0; }
     int error() const { return m_error; } // the errno of the failed read
+    // Whether the last line read ended in "\n" rather than at the end of the input.
+    bool newline() const { return m_newline; }
 
 private:
     bool fill();
@@ -31,6 +33,7 @@ private:
     std::size_t m_end = 0;
     bool m_eof = false;
     int m_error = 0;
+    bool m_newline = false;
 };
 
 } // namespace vorlenta::cli

@@ -6,14 +6,14 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include <unistd.h>
 
-#include <QLocale>
-
 #include "cli/fault_report.h"
 #include "cli/help_text.h"
+#include "cli/line_editor.h"
 #include "cli/line_evaluation.h"
 #include "cli/line_reader.h"
 #include "cli/number_text.h"
@@ -24,46 +24,54 @@ using namespace vorlenta::cli;
 
 namespace {
 
-// Longer lines cannot be evaluated (32,767 UTF-16 code units at most, and a
-// code unit takes at most 3 bytes of UTF-8): they are cut here, not stored.
-constexpr std::size_t max_line_bytes = 3 * 32767;
+// A character takes at most 4 bytes of UTF-8 (an invalid byte counts as one
+// character), so a longer line is too long to evaluate whatever it holds: it
+// is cut here, not stored.
+constexpr std::size_t max_line_bytes = 4 * std::size_t(too_many_characters);
 
 enum Status { Success = 0, UsageOrIo = 1, SyntaxStatus = 2, ArithmeticStatus = 3 };
 
-void write_error(const QString &text)
+void write_error(const std::string &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
-int usage_error(const QString &message)
+int usage_error(const std::string &message)
 {
-    write_error(QStringLiteral("vorlenta-eval: %1\nTry 'vorlenta-eval --help'.\n").arg(message));
+    write_error("vorlenta-eval: " + message + "\nTry 'vorlenta-eval --help'.\n");
     return UsageOrIo;
+}
+
+// After a failed write: a reader that stopped reading (| head -1) is a clean
+// stop; any other failure is reported, and false.
+bool output_gone_quietly(bool &closed)
+{
+    closed = true;
+    if (errno == EPIPE)
+        return true;
+    write_error(std::string("vorlenta-eval: cannot write the output: ") + std::strerror(errno) + "\n");
+    return false;
 }
 
 class Run {
 public:
-    explicit Run(QChar separator) : m_line(separator) {}
+    explicit Run(bool point) : m_line(point) {}
 
     LineEvaluator &line() { return m_line; }
     int status() const { return m_status; }
     bool output_closed() const { return m_output_closed; }
 
     // False once standard output is gone: there is no one to answer.
-    bool handle(std::string_view bytes, const QString &where, bool cut)
+    bool handle(std::string_view bytes, std::string_view where, bool cut)
     {
-        QString expression;
-        LineResult result = m_line.evaluate_bytes(bytes, expression);
-        if (cut && result.outcome != Outcome::SyntaxFault)
-            result = {Outcome::ArithmeticFault, QStringLiteral("too long to evaluate (32,767 characters at most)")};
+        const LineResult result = cut ? LineEvaluator::too_long() : m_line.evaluate(bytes);
         switch (result.outcome) {
-        case Outcome::Value: {
-            const QByteArray text = result.text.toUtf8() + '\n';
-            if (std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout) != std::size_t(text.size()))
+        case Outcome::Value:
+            m_value = result.text;
+            m_value += '\n';
+            if (std::fwrite(m_value.data(), 1, m_value.size(), stdout) != m_value.size())
                 return output_failed();
             return true;
-        }
         case Outcome::SyntaxFault:
             m_status = SyntaxStatus;
             break;
@@ -74,30 +82,22 @@ public:
         }
         if (std::fflush(stdout) != 0) // the values before a fault come before its report
             return output_failed();
-        write_error(fault_report(where, expression, result));
+        write_error(fault_report(where, bytes, result));
         return true;
     }
 
-    bool finish()
-    {
-        return std::fflush(stdout) == 0 || output_failed();
-    }
+    bool finish() { return std::fflush(stdout) == 0 || output_failed(); }
 
 private:
     bool output_failed()
     {
-        // A reader that stopped reading (| head -1) is a clean stop; any
-        // other failure to write is reported.
-        if (errno != EPIPE) {
-            write_error(QStringLiteral("vorlenta-eval: cannot write the output: %1\n")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        if (!output_gone_quietly(m_output_closed))
             m_status = UsageOrIo;
-        }
-        m_output_closed = true;
         return false;
     }
 
     LineEvaluator m_line;
+    std::string m_value;
     int m_status = Success;
     bool m_output_closed = false;
 };
@@ -107,9 +107,29 @@ bool is_blank(std::string_view line)
     return line.find_first_not_of(" \t\r\v\f") == std::string_view::npos;
 }
 
+std::string line_label(long number)
+{
+    return "line " + std::to_string(number) + ": ";
+}
+
+// A person at the terminal: lines edited with libedit when it is there.
+void read_terminal(Run &run, LineEditor &editor)
+{
+    std::string line;
+    for (long number = 1; editor.next(line); ++number)
+        if (!is_blank(line) && !run.handle(line, line_label(number), line.size() > max_line_bytes))
+            return;
+    std::fputs("\n", stderr);
+}
+
 int read_standard_input(Run &run)
 {
     const bool prompt = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
+    if (prompt)
+        if (auto editor = LineEditor::open("> ", LineEditor::default_history_file())) {
+            read_terminal(run, *editor);
+            return run.status();
+        }
     LineReader reader(STDIN_FILENO, max_line_bytes);
     std::string line;
     bool cut = false;
@@ -118,19 +138,51 @@ int read_standard_input(Run &run)
             std::fputs("> ", stderr);
         if (!reader.next(line, cut))
             break;
-        if (is_blank(line))
+        if (!cut && is_blank(line))
             continue;
-        if (!run.handle(line, QStringLiteral("line %1: ").arg(number), cut))
+        // Ctrl-D in the middle of a line ends it without a newline: the
+        // answer starts on a line of its own all the same.
+        if (prompt && !reader.newline())
+            std::fputs("\n", stderr);
+        if (!run.handle(line, line_label(number), cut))
             return run.status();
     }
     if (prompt)
         std::fputs("\n", stderr);
     if (reader.failed()) {
-        write_error(QStringLiteral("vorlenta-eval: cannot read the input: %1\n")
-                        .arg(QString::fromLocal8Bit(std::strerror(reader.error()))));
+        write_error(std::string("vorlenta-eval: cannot read the input: ") + std::strerror(reader.error()) + "\n");
         return UsageOrIo;
     }
     return run.status();
+}
+
+int print(const char *text)
+{
+    bool closed = false;
+    const std::size_t size = std::strlen(text);
+    if (std::fwrite(text, 1, size, stdout) == size && std::fflush(stdout) == 0)
+        return Success;
+    return output_gone_quietly(closed) ? Success : UsageOrIo;
+}
+
+std::string define_symbols(const Options &options, LineEvaluator &line)
+{
+    const char separator = line.decimal_separator();
+    for (const auto &[option, definition] : options.defines) {
+        const std::size_t equals = definition.find('=');
+        const std::string head = option + " " + definition + ": ";
+        if (equals == std::string::npos)
+            return head + "NAME=VALUE expected";
+        const std::string text = definition.substr(equals + 1);
+        const auto value = read_number(text, separator);
+        if (!value)
+            return head + "'" + text + "' is no number in the notation with \"" + separator + "\""
+                   + (separator == ',' && text.find('.') != std::string::npos ? "; use --point for '.'" : "");
+        if (!line.evaluator().define(std::string_view(definition).substr(0, equals), *value))
+            return head + "a NAME starts with a letter or _, but not with an upper-case E, S or L "
+                          "(the functions), then letters, digits or _";
+    }
+    return {};
 }
 
 } // namespace
@@ -141,39 +193,16 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
 
     Options options;
-    if (const QString problem = parse_options(argc, argv, options); !problem.isEmpty())
+    if (const std::string problem = parse_options(argc, argv, options); !problem.empty())
         return usage_error(problem);
-    if (options.help) {
-        std::fputs(help_text().toUtf8().constData(), stdout);
-        return std::fflush(stdout) == 0 ? Success : UsageOrIo;
-    }
-    if (options.version) {
-        std::fputs("vorlenta-eval " VORLENTA_VERSION "\n", stdout);
-        return std::fflush(stdout) == 0 ? Success : UsageOrIo;
-    }
+    if (options.help)
+        return print(help_text);
+    if (options.version)
+        return print("vorlenta-eval " VORLENTA_VERSION "\n");
 
-    const bool point = options.point || QLocale().decimalPoint() == QLatin1String(".");
-    Run run(point ? QLatin1Char('.') : QLatin1Char(','));
-
-    CSymbolTable &symbols = run.line().evaluator().m_SymbolTable;
-    for (const auto &[option, definition] : options.defines) {
-        const qsizetype equals = definition.indexOf(QLatin1Char('='));
-        const QString name = definition.left(equals);
-        if (equals < 0 || !is_symbol_name(name))
-            return usage_error(QStringLiteral("%1 %2: NAME=VALUE expected, NAME a letter or _ then letters, "
-                                              "digits or _, not starting with E, S or L")
-                                   .arg(option, definition));
-        const QString text = definition.mid(equals + 1);
-        const auto value = read_number(text, run.line().decimal_separator());
-        if (!value)
-            return usage_error(QStringLiteral("%1 %2: '%3' is no number in the notation with \"%4\"")
-                                   .arg(option, definition, text, run.line().decimal_separator()));
-        const std::string utf8_name = name.toStdString();
-        if (symbols.IsSymbolDefined(utf8_name))
-            symbols.Value(utf8_name, *value); // the last definition counts
-        else
-            symbols.Add(utf8_name, *value);
-    }
+    Run run(options.point);
+    if (const std::string problem = define_symbols(options, run.line()); !problem.empty())
+        return usage_error(problem);
 
     if (options.expressions.empty()) {
         const int status = read_standard_input(run);
@@ -182,7 +211,7 @@ int main(int argc, char *argv[])
         return status == UsageOrIo ? status : run.status();
     }
     for (const std::string &expression : options.expressions)
-        if (!run.handle(expression, QString(), false))
+        if (!run.handle(expression, "", false))
             return run.status();
     run.finish();
     return run.status();

@@ -1,36 +1,51 @@
 // SPDX-License-Identifier: MIT
 #include "cli/number_text.h"
 
+#include <charconv>
 #include <cmath>
-
-#include <QLocale>
 
 namespace vorlenta::cli {
 
-QString number_text(double value, QChar decimal_separator)
+std::string number_text(double value, char decimal_separator)
 {
-    // Written in the C locale and given the separator afterwards, so that a
-    // locale's own digits or group separators never reach the output.
+    if (value == 0)
+        return "0"; // -0 too
     const double magnitude = std::fabs(value);
-    const bool plain = value == 0 || (magnitude >= 1e-6 && magnitude < 1e16);
-    QString text = QLocale::c().toString(value, plain ? 'f' : 'g', QLocale::FloatingPointShortest);
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    if (decimal_separator != QLatin1Char('.'))
-        text.replace(QLatin1Char('.'), decimal_separator);
+    const bool plain = magnitude >= 1e-6 && magnitude < 1e16;
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       plain ? std::chars_format::fixed : std::chars_format::scientific);
+    std::string text(buffer, written.ptr);
+    if (decimal_separator != '.')
+        for (char &c : text)
+            if (c == '.')
+                c = decimal_separator;
     return text;
 }
 
-std::optional<double> read_number(const QString &text, QChar decimal_separator)
+std::optional<double> read_number(std::string_view text, char decimal_separator)
 {
-    const QChar other = decimal_separator == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
-    if (text.contains(other))
+    std::string point_text(text);
+    for (char &c : point_text) {
+        if (c == decimal_separator)
+            c = '.';
+        else if (c == '.' || c == ',') // the other notation's separator
+            return std::nullopt;
+    }
+    // from_chars takes a "-" but no "+", and also reads "inf" and "nan",
+    // which are no numbers here: after the sign comes a digit or the point.
+    std::size_t start = 0, digits = 0;
+    if (!point_text.empty() && point_text[0] == '+')
+        start = digits = 1;
+    else if (!point_text.empty() && point_text[0] == '-')
+        digits = 1;
+    if (digits >= point_text.size()
+        || !((point_text[digits] >= '0' && point_text[digits] <= '9') || point_text[digits] == '.'))
         return std::nullopt;
-    QString point_text = text;
-    point_text.replace(decimal_separator, QLatin1Char('.'));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(point_text, &ok);
-    if (!ok || !std::isfinite(value))
+    double value = 0;
+    const char *end = point_text.data() + point_text.size();
+    const auto [stop, error] = std::from_chars(point_text.data() + start, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

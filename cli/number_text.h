@@ -5,18 +5,19 @@
 // decimal separator is '.' or ','.
 
 #include <optional>
-
-#include <QChar>
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace vorlenta::cli {
 
-// The shortest text that reads back to the same double: plain digits from
-// 0.000001 up to 10^16 ("14", "2,5"), "1e+21" beyond; no group separators.
-QString number_text(double value, QChar decimal_separator);
+// The shortest text that reads back to the same double. Plain digits from
+// 0.000001 up to below 10^16 ("14", "2,5", "9999999999999998"); an exponent
+// outside that range ("1e+16", "1.8446744073709552e+19", "5e-07"), so that
+// no digit is shown that the double does not hold. No group separators.
+std::string number_text(double value, char decimal_separator);
 
 // A finite number written in the notation, with an optional sign and
 // exponent ("-9,81", "2.5e3"); nothing when the text is no such number.
-std::optional<double> read_number(const QString &text, QChar decimal_separator);
+std::optional<double> read_number(std::string_view text, char decimal_separator);
 
 } // namespace vorlenta::cli

@@ -1,43 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "cli/options.h"
 
+#include <string_view>
+
 namespace vorlenta::cli {
 
 namespace {
 
-bool is_ascii_letter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-}
-
 // "-2*3", "-(1)", "-.5": a negative expression, not an option.
-bool starts_expression(const char *argument)
+bool starts_expression(std::string_view argument)
 {
     const char c = argument[1];
     return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '(' || c == ' ';
 }
 
-} // namespace
-
-bool is_symbol_name(const QString &name)
+bool is_blank(std::string_view text)
 {
-    if (name.isEmpty() || !(is_ascii_letter(name[0]) || name[0] == QLatin1Char('_')))
-        return false;
-    if (name[0] == QLatin1Char('E') || name[0] == QLatin1Char('S') || name[0] == QLatin1Char('L'))
-        return false;
-    for (QChar c : name)
-        if (!(is_ascii_letter(c) || c.isDigit() || c == QLatin1Char('_')) || c.unicode() > 0x7f)
-            return false;
-    return true;
+    return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
 }
 
-QString parse_options(int argc, char *argv[], Options &options)
+} // namespace
+
+std::string parse_options(int argc, char *argv[], Options &options)
 {
     bool only_expressions = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (only_expressions || argument.size() < 2 || argument[0] != '-' || starts_expression(argv[i])) {
-            options.expressions.push_back(argument);
+        const std::string_view argument = argv[i];
+        if (only_expressions || argument.size() < 2 || argument[0] != '-' || starts_expression(argument)) {
+            // Standard input is read only without expressions, so an empty
+            // argument (an unset shell variable, say) would print a value
+            // for no expression at all.
+            if (is_blank(argument))
+                return "argument " + std::to_string(i) + " is empty: give an expression, "
+                       "or none to read standard input";
+            options.expressions.emplace_back(argument);
         } else if (argument == "--") {
             only_expressions = true;
         } else if (argument == "-h" || argument == "--help") {
@@ -48,15 +44,14 @@ QString parse_options(int argc, char *argv[], Options &options)
             options.point = true;
         } else if (argument == "-D" || argument == "--define") {
             if (i + 1 == argc)
-                return QStringLiteral("%1 needs NAME=VALUE").arg(QString::fromStdString(argument));
-            options.defines.emplace_back(QString::fromStdString(argument), QString::fromLocal8Bit(argv[++i]));
+                return std::string(argument) + " needs NAME=VALUE";
+            options.defines.push_back({std::string(argument), argv[++i]});
         } else if (argument.starts_with("-D")) {
-            options.defines.emplace_back(QStringLiteral("-D"), QString::fromLocal8Bit(argv[i] + 2));
+            options.defines.push_back({"-D", std::string(argument.substr(2))});
         } else if (argument.starts_with("--define=")) {
-            options.defines.emplace_back(QStringLiteral("--define"), QString::fromLocal8Bit(argv[i] + 9));
+            options.defines.push_back({"--define", std::string(argument.substr(9))});
         } else {
-            return QStringLiteral("unknown option %1 (put -- before an expression that starts with -)")
-                .arg(QString::fromLocal8Bit(argv[i]));
+            return "unknown option " + std::string(argument) + " (put -- before an expression that starts with -)";
         }
     }
     return {};

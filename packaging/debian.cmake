@@ -72,7 +72,9 @@ Results follow every keystroke. The window speaks English, German, French
 and Spanish, and its help pages are installed with it.")
 
 set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_SECTION math)
-set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_DEPENDS "${library_package}")
+# The command carries the evaluator and the C++ runtime in itself; line
+# editing at a terminal loads libedit at run time, out of dpkg-shlibdeps' sight.
+set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_DEPENDS "libedit2")
 set(CPACK_COMPONENT_VORLENTA-EVAL_DESCRIPTION "evaluate arithmetic expressions on the command line
 vorlenta-eval evaluates arithmetic expressions given as arguments, or read
 line by line from standard input, and prints one value a line, like bc.

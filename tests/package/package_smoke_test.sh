@@ -36,7 +36,7 @@ package() {
 lib=usr/lib/$arch/libvorlenta-eval.so
 library="libvorlenta-eval2+\\(=+${version//./\\.}\\)"
 package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
-package vorlenta-eval "libc6 $library" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
+package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
 package libvorlenta-eval2 "libc6" "$lib.2" "$lib.2.0.0"
 package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
     usr/lib/$arch/cmake/Vorlenta/VorlentaConfig.cmake usr/lib/$arch/pkgconfig/vorlenta-eval.pc
