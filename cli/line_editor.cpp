@@ -3,7 +3,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 
 #include <dlfcn.h>
 #include <sys/stat.h>
@@ -45,6 +47,11 @@ struct LineEditor::Library {
 
 std::unique_ptr<LineEditor> LineEditor::open(const char *prompt, std::string history_file)
 {
+    // libedit reads characters by the C library's LC_CTYPE: the user's, and
+    // UTF-8 where that is plain ASCII, so that a "中" typed stays one.
+    const char *ctype = std::setlocale(LC_CTYPE, "");
+    if (!ctype || std::strcmp(ctype, "C") == 0 || std::strcmp(ctype, "POSIX") == 0)
+        std::setlocale(LC_CTYPE, "C.UTF-8");
     auto library = std::make_unique<Library>();
     library->handle = ::dlopen("libedit.so.2", RTLD_NOW | RTLD_LOCAL);
     if (!library->handle)

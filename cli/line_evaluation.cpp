@@ -80,7 +80,7 @@ LineResult LineEvaluator::syntax_fault(std::string_view bytes, EvalResult &&resu
     if (found == '.' && separator == ',')
         fault.hint = "; use --point for '.'";
     else if (found == ',' && separator == '.')
-        fault.hint = "; the decimal separator is '.' (LC_NUMERIC)";
+        fault.hint = "; the decimal separator here is '.'";
     return fault;
 }
 
