@@ -60,10 +60,12 @@ check help_names_exit_statuses 0 'yes' '' '$E --help | grep -q "3  an expression
 check version 0 "vorlenta-eval $version" '' '$E --version'
 check no_qt_and_no_libedit_for_scripts 0 '' '' \
     'ldd $E | grep -q libc.so && ! { ldd $E; echo 1 | LD_DEBUG=files $E 2>&1; } | grep -iE "qt|icu|libedit"'
-# A person at a terminal: a line, then Up and Enter bring it back.
-check up_recalls_the_last_line 0 '2 1' '' 'export XDG_STATE_HOME=$(mktemp -d) T="tmux -L vorlenta_cli_$$"; $T new-session -d -x 60 -y 8 $E
-    $T send-keys "6*7" Enter; $T send-keys Up Enter; for i in {1..50}; do n=$($T capture-pane -p | grep -c "^42$"); ((n == 2)) && break; sleep 0.1; done
-    $T send-keys C-d; sleep 0.3; $T kill-server 2>/dev/null; echo $n $(grep -c "6\*7" $XDG_STATE_HOME/vorlenta/eval_history); rm -r $XDG_STATE_HOME'
+# A person at a terminal: a line, then Up and Enter bring it back; the line is kept for the next session.
+check up_recalls_the_last_line 0 '2 1' '' 'export XDG_STATE_HOME=$(mktemp -d) T="tmux -L vorlenta_cli_$$"
+    shown() { $T capture-pane -p | grep -c "$1"; }; wait_for() { for i in {1..100}; do (($(shown "$1") >= $2)) && return; sleep 0.1; done; }
+    $T new-session -d -x 60 -y 8 $E; wait_for "^> " 1; $T send-keys "6*7" Enter Up Enter; wait_for "^42$" 2; echo -n "$(shown "^42$") "
+    $T send-keys C-d; for i in {1..100}; do [ -s $XDG_STATE_HOME/vorlenta/eval_history ] && break; sleep 0.1; done
+    grep -c "6\*7" $XDG_STATE_HOME/vorlenta/eval_history; $T kill-server 2>/dev/null; rm -r $XDG_STATE_HOME'
 check manual_without_warnings 0 '' '' "groff -man -ww -z $man_page && man --warnings -l $man_page >/dev/null"
 rm -rf /tmp/cli_test_err.$$ "$locales"
 echo "$passed passed, $failed failed"
