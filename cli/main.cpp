@@ -71,7 +71,8 @@ public:
             m_value += '\n';
             if (std::fwrite(m_value.data(), 1, m_value.size(), stdout) != m_value.size())
                 return output_failed();
-            return true;
+            // A person waits for each answer, also through | tee.
+            return !m_interactive || finish();
         case Outcome::SyntaxFault:
             m_status = SyntaxStatus;
             break;
@@ -87,6 +88,7 @@ public:
     }
 
     bool finish() { return std::fflush(stdout) == 0 || output_failed(); }
+    void set_interactive() { m_interactive = true; }
 
 private:
     bool output_failed()
@@ -100,6 +102,7 @@ private:
     std::string m_value;
     int m_status = Success;
     bool m_output_closed = false;
+    bool m_interactive = false;
 };
 
 bool is_blank(std::string_view line)
@@ -125,11 +128,13 @@ void read_terminal(Run &run, LineEditor &editor)
 int read_standard_input(Run &run)
 {
     const bool prompt = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
-    if (prompt)
+    if (prompt) {
+        run.set_interactive();
         if (auto editor = LineEditor::open("> ", LineEditor::default_history_file())) {
             read_terminal(run, *editor);
             return run.status();
         }
+    }
     LineReader reader(STDIN_FILENO, max_line_bytes);
     std::string line;
     bool cut = false;
