@@ -6,9 +6,10 @@
 #   one expression per process: wall time of 100 starts each of
 #     vorlenta-eval with the expression as argument, bc -l reading it from a
 #     file, and a plain C++ "hello" (hello.cpp, the floor for any C++
-#     command), alternated in rounds of 5 starts so that a drift of the
-#     machine's speed touches all three alike; the median of each; and qalc,
-#     when it is installed, for comparison.
+#     command), alternated start by start (each after one unmeasured start,
+#     the first of a round in turn) so that a drift of the machine's speed
+#     touches all three alike; the median of each; and qalc, when it is
+#     installed, for comparison.
 # Prints the medians and the ratios, and whether each goal is met.
 #
 # usage: bench/cli/run.sh [path/to/vorlenta-eval]
@@ -18,7 +19,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 program=${1:-$(command -v vorlenta-eval || echo "$root/build/cli/vorlenta-eval")}
-rounds=${VORLENTA_CLI_BENCH_ROUNDS:-20}
+rounds=${VORLENTA_CLI_BENCH_ROUNDS:-100}
 [ -x "$program" ] || { echo "no vorlenta-eval executable at $program" >&2; exit 2; }
 for tool in bc hyperfine python3; do
     command -v "$tool" >/dev/null || { echo "$tool is missing: sudo apt-get install bc hyperfine python3" >&2; exit 2; }
@@ -46,11 +47,15 @@ paste -d' ' "$work/vorlenta.out" "$work/bc.out" |
 hyperfine --style none --warmup 1 --runs 5 --export-json "$work/stream.json" \
     -n vorlenta-eval "'$program' --point <'$work/lines.txt' >/dev/null" \
     -n bc "bc -l '$work/lines.txt' </dev/null >/dev/null" >/dev/null
+names=(vorlenta-eval bc hello)
+commands=("$program --point $expression" "bc -l $work/one.bc" "$work/hello")
 for round in $(seq "$rounds"); do
-    hyperfine --style none -N --warmup 2 --runs 5 --export-json "$work/start.$round.json" \
-        -n vorlenta-eval "$program --point $expression" \
-        -n bc "bc -l $work/one.bc" \
-        -n hello "$work/hello" >/dev/null
+    arguments=() # each round starts with the next of the three: no place is favoured
+    for i in 0 1 2; do
+        k=$(((round + i) % 3))
+        arguments+=(-n "${names[k]}" "${commands[k]}")
+    done
+    hyperfine --style none -N --warmup 1 --runs 1 --export-json "$work/start.$round.json" "${arguments[@]}" >/dev/null
 done
 if command -v qalc >/dev/null; then
     hyperfine --style none -N --warmup 2 --runs 20 --export-json "$work/qalc.json" -n qalc "qalc $expression" >/dev/null
@@ -71,7 +76,7 @@ ratio = stream["vorlenta-eval"] / stream["bc"]
 print(f"streaming 100,000 lines: vorlenta-eval {stream['vorlenta-eval']:.3f} s, bc -l {stream['bc']:.3f} s: "
       f"vorlenta/bc {ratio:.2f} (goal <= 0.5: {verdict(ratio <= 0.5)})")
 v, b, h = start["vorlenta-eval"], start["bc"], start["hello"]
-print(f"one expression per process, median of {len(glob.glob(work + '/start.*.json')) * 5} starts each: "
+print(f"one expression per process, median of {len(glob.glob(work + '/start.*.json'))} starts each: "
       f"vorlenta-eval {v * 1e3:.3f} ms, bc -l {b * 1e3:.3f} ms, C++ hello {h * 1e3:.3f} ms"
       + (f", qalc {qalc['qalc'] * 1e3:.1f} ms" if qalc else ""))
 print(f"  vorlenta/bc {v / b:.2f} (goal <= 1.2: {verdict(v / b <= 1.2)}), "
