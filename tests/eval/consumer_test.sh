@@ -30,14 +30,14 @@ for header in $(cd "$scratch/usr/include" && find vorlenta -name '*.h'); do # ea
 done
 
 examples=$(find "$scratch/usr" -type d -name examples)
-cmake -S "$examples/cmake" -B "$scratch/force" -DCMAKE_PREFIX_PATH="$scratch/usr" >/dev/null
+cmake -S "$examples/cmake" -B "$scratch/force" -DCMAKE_PREFIX_PATH="$scratch/usr" -DCMAKE_CXX_FLAGS="${2:-}" >/dev/null
 cmake --build "$scratch/force" >/dev/null
 [ "$("$scratch/force/force")" = "mass*9.81 = 711.22500000000002
 notice 11: The expression cannot be evaluated: it divides by zero.
 mass/0 = 0
 mass*(9.81: Closing parenthesis expected at 11" ] || { echo "examples/cmake: wrong output" >&2; exit 1; }
 cp -r "$examples/pkg-config" "$scratch/check"
-make -s -C "$scratch/check" >/dev/null
+CXXFLAGS="${2:-}" make -s -C "$scratch/check" >/dev/null
 status=0
 output=$(LD_LIBRARY_PATH=$libdir "$scratch/check/check" '2*g' 'E' '1/0') || status=$?
 [ "$status" = 3 ] && [ "$output" = "19.620000000000001
