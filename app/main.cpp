@@ -3,13 +3,14 @@
 
 #include "frm_calc.h"
 #include "translations.h"
+#include "version_info.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlenta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlenta"));
-    QApplication::setApplicationVersion(QStringLiteral(VORLENTA_VERSION));
+    QApplication::setApplicationVersion(QString::fromUtf8(vorlenta::version_info::version));
     QApplication::setDesktopFileName(QStringLiteral("vorlenta"));
 
     // Words in the user's interface language; numbers follow the numeric locale.

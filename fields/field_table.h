@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The 23 entry fields as data, one row each: name, character limit, the
-// pattern that leaving rewrites them with, their panel, and for the four
-// conversion fields the partner that a key press zeroes and the arrow it turns
-// the panel's exchange button to.
+// The 23 entry fields as data, one row each: name, what it holds, character
+// limit, the pattern that leaving rewrites them with, their panel, and for the
+// four conversion fields the partner that a key press zeroes and the arrow it
+// turns the panel's exchange button to.
 
 #include <array>
 #include <optional>
 #include <span>
 
-#include <QString>
-
-#include "number_format.h"
+#include "fields/number_format.h"
 
 namespace vorlenta {
 
@@ -28,15 +26,28 @@ enum class Panel { Frame1 = 1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7 };
 
 enum class ExchangeButton { Command1, Command2 };
 
+// What a field holds: the calculators read and write fields by it.
+enum class Quantity {
+    Kilograms, Pounds,                                       // lb <--> kg
+    Load, Repetitions, OneRepMax, OneRepMaxPerKg,            // 1RM
+    Distance1, Time1, Distance2, Time2, Acceleration,        // acceleration
+    BodyMass,                                                // kg, shared by the panels
+    BodyFat, FatFreeMass, TargetBodyFat, TargetBodyMass,     // % and kg
+    Speed, BikeMass, Grade, Power, PowerPerKg,               // cycling power
+    RunningSpeed, CyclingPower,                              // km/h <--> W
+};
+inline constexpr int quantity_count = 23;
+
 struct KeyRule {
     Field partner;          // written "0.0" on every key press
     ExchangeButton button;  // whose caption turns
-    const char16_t *arrow;  // "->" for the left-hand field, "<-" for the right
+    const char *arrow;      // "->" for the left-hand field, "<-" for the right
 };
 
 struct FieldEntry {
     Field field;
     const char *name;                     // "Text1" … "Text23": object name too
+    Quantity quantity;
     int max_length;                       // typing stops here
     std::optional<Pattern> leave_pattern; // none: leaving does not rewrite
     Panel panel;
@@ -46,44 +57,55 @@ struct FieldEntry {
 namespace field_rows {
 using enum Field;
 using enum Panel;
+using enum Quantity;
 inline constexpr auto one = Pattern::OneDecimal;
 inline constexpr auto two = Pattern::TwoDecimals;
-inline constexpr KeyRule zeroes(Field partner, ExchangeButton button, const char16_t *arrow)
+inline constexpr KeyRule zeroes(Field partner, ExchangeButton button, const char *arrow)
 {
     return {partner, button, arrow};
 }
 
 // Every field, in the order Text1 … Text23.
 inline constexpr std::array<FieldEntry, field_count> table{{
-    {Text1, "Text1", 5, one, Frame7, zeroes(Text23, ExchangeButton::Command1, u"->")},
-    {Text2, "Text2", 6, one, Frame2, {}},
-    {Text3, "Text3", 6, one, Frame2, {}},
-    {Text4, "Text4", 6, one, Frame2, {}},
-    {Text5, "Text5", 6, one, Frame2, {}},
-    {Text6, "Text6", 6, two, Frame1, {}},
-    {Text7, "Text7", 6, two, Frame1, {}},
-    {Text8, "Text8", 6, two, Frame1, {}},
-    {Text9, "Text9", 6, two, Frame1, {}},
-    {Text10, "Text10", 6, std::nullopt, Frame1, {}},
-    {Text11, "Text11", 6, one, Frame6, {}},
-    {Text12, "Text12", 6, one, Frame3, {}},
-    {Text13, "Text13", 6, one, Frame3, {}},
-    {Text14, "Text14", 6, one, Frame3, {}},
-    {Text15, "Text15", 6, one, Frame3, {}},
-    {Text16, "Text16", 4, one, Frame4, {}},
-    {Text17, "Text17", 4, one, Frame4, {}},
-    {Text18, "Text18", 4, one, Frame4, {}},
-    {Text19, "Text19", 4, one, Frame4, {}},
-    {Text20, "Text20", 4, one, Frame4, {}},
-    {Text21, "Text21", 5, one, Frame5, zeroes(Text22, ExchangeButton::Command2, u"->")},
-    {Text22, "Text22", 5, one, Frame5, zeroes(Text21, ExchangeButton::Command2, u"<-")},
-    {Text23, "Text23", 5, one, Frame7, zeroes(Text1, ExchangeButton::Command1, u"<-")},
+    {Text1, "Text1", Kilograms, 5, one, Frame7, zeroes(Text23, ExchangeButton::Command1, "->")},
+    {Text2, "Text2", Load, 6, one, Frame2, {}},
+    {Text3, "Text3", Repetitions, 6, one, Frame2, {}},
+    {Text4, "Text4", OneRepMax, 6, one, Frame2, {}},
+    {Text5, "Text5", OneRepMaxPerKg, 6, one, Frame2, {}},
+    {Text6, "Text6", Distance1, 6, two, Frame1, {}},
+    {Text7, "Text7", Time1, 6, two, Frame1, {}},
+    {Text8, "Text8", Distance2, 6, two, Frame1, {}},
+    {Text9, "Text9", Time2, 6, two, Frame1, {}},
+    {Text10, "Text10", Acceleration, 6, std::nullopt, Frame1, {}},
+    {Text11, "Text11", BodyMass, 6, one, Frame6, {}},
+    {Text12, "Text12", BodyFat, 6, one, Frame3, {}},
+    {Text13, "Text13", FatFreeMass, 6, one, Frame3, {}},
+    {Text14, "Text14", TargetBodyFat, 6, one, Frame3, {}},
+    {Text15, "Text15", TargetBodyMass, 6, one, Frame3, {}},
+    {Text16, "Text16", Speed, 4, one, Frame4, {}},
+    {Text17, "Text17", BikeMass, 4, one, Frame4, {}},
+    {Text18, "Text18", Grade, 4, one, Frame4, {}},
+    {Text19, "Text19", Power, 4, one, Frame4, {}},
+    {Text20, "Text20", PowerPerKg, 4, one, Frame4, {}},
+    {Text21, "Text21", RunningSpeed, 5, one, Frame5, zeroes(Text22, ExchangeButton::Command2, "->")},
+    {Text22, "Text22", CyclingPower, 5, one, Frame5, zeroes(Text21, ExchangeButton::Command2, "<-")},
+    {Text23, "Text23", Pounds, 5, one, Frame7, zeroes(Text1, ExchangeButton::Command1, "<-")},
 }};
 
 // Each row stands at its field's place: a wrong order fails the build.
 static_assert([] {
     for (int i = 0; i < field_count; ++i)
         if (int(table[std::size_t(i)].field) != i + 1)
+            return false;
+    return true;
+}());
+// Each quantity is held by exactly one field.
+static_assert([] {
+    std::array<int, quantity_count> fields{};
+    for (const FieldEntry &entry : table)
+        ++fields[std::size_t(entry.quantity)];
+    for (const int count : fields)
+        if (count != 1)
             return false;
     return true;
 }());
@@ -101,9 +123,26 @@ inline constexpr const FieldEntry &entry_of(Field field)
 {
     return field_rows::table[std::size_t(index_of(field))];
 }
-inline QString name_of(Field field)
+// The field that holds the quantity.
+inline constexpr Field field_of(Quantity quantity)
 {
-    return QString::fromLatin1(entry_of(field).name);
+    for (const FieldEntry &entry : field_rows::table)
+        if (entry.quantity == quantity)
+            return entry.field;
+    return Field::Text1; // not reached: every quantity has its field
+}
+inline constexpr Quantity quantity_of(Field field)
+{
+    return entry_of(field).quantity;
+}
+inline constexpr Panel panel_of(Quantity quantity)
+{
+    return entry_of(field_of(quantity)).panel;
+}
+
+inline constexpr const char *name_of(Field field)
+{
+    return entry_of(field).name;
 }
 
 inline constexpr const char *name_of(Panel panel)
@@ -115,8 +154,5 @@ inline constexpr const char *name_of(ExchangeButton button)
 {
     return button == ExchangeButton::Command1 ? "Command1" : "Command2";
 }
-
-// The field called name ("Text7"), if any.
-std::optional<Field> field_named(QStringView name);
 
 } // namespace vorlenta
