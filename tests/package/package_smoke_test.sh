@@ -45,7 +45,8 @@ package libvorlenta-eval-dev "$library qt6-base-dev" "$lib" usr/include/vorlenta
 objdump -p "$root/$lib.1.1.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.1$' || fail "the library's SONAME is not libvorlenta-eval.so.1"
 
 share=$root/usr/share
-for path in usr/bin/vorlenta usr/share/applications/vorlenta.desktop usr/share/metainfo/org.example.vorlenta.metainfo.xml \
+app_id=$(sed -n 's/^ *<id>\(.*\)<\/id>$/\1/p' "$build/packaging/"*.metainfo.xml)
+for path in usr/bin/vorlenta usr/share/applications/vorlenta.desktop usr/share/metainfo/$app_id.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/vorlenta.svg usr/share/doc/vorlenta/vorlenta_{en,de,fr,es}.htm \
     usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/vorlenta.png; do
     [ -f "$root/$path" ] || fail "the package lacks /$path"
@@ -54,7 +55,7 @@ file "$root/usr/bin/vorlenta" | grep -q ', stripped' || fail "usr/bin/vorlenta i
 
 # The metadata validates without a single message, and its newest release is
 # the packaged version.
-metainfo=$share/metainfo/org.example.vorlenta.metainfo.xml
+metainfo=$share/metainfo/$app_id.metainfo.xml
 report=$(desktop-file-validate "$share/applications/vorlenta.desktop" 2>&1) && [ -z "$report" ] \
     || fail "desktop-file-validate: $report"
 report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || fail "appstreamcli: $report"
