@@ -36,6 +36,8 @@ set(CPACK_PACKAGE_CONTACT "${VORLENTA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
+# No RUNPATH and no compiler notes in the packaged binaries.
+set(CPACK_PRE_BUILD_SCRIPTS ${debian_dir}/finish_binaries.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SOURCE vorlenta)
@@ -82,7 +84,10 @@ or which kind of fault stopped one.
 
 It is the expression evaluator of the Vorlenta field-test calculator.")
 
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL1_PACKAGE_SECTION libs)
+# Multi-Arch: same, so that the library of several architectures can be
+# installed side by side. CPack of CMake 3.25 (Debian 12) has no setting for
+# the field, so it rides on the Section line of the control file.
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL1_PACKAGE_SECTION "libs\nMulti-Arch: same")
 set(CPACK_DEBIAN_LIBVORLENTA-EVAL1_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers)
 install(FILES ${debian_dir}/libvorlenta-eval1.lintian-overrides
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME libvorlenta-eval1
