@@ -2,7 +2,6 @@
 #include <QApplication>
 
 #include "frm_calc.h"
-#include "notice_box.h"
 #include "translations.h"
 
 int main(int argc, char *argv[])
@@ -15,9 +14,6 @@ int main(int argc, char *argv[])
 
     // Words in the user's interface language; numbers follow the numeric locale.
     const vorlenta::Translations translations(QLocale::system());
-
-    // The program ships the expression evaluator; its notices show as message boxes.
-    vorlenta::install_notice_box();
 
     vorlenta::frm_calc window;
     window.show();

@@ -9,9 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <vorlenta/eval.h>
 #include "link_label.h"
-#include "notice_box.h"
 #include "translations.h"
 #include "calculator_scenarios.h"
 #include "window_driver.h"
@@ -199,9 +197,6 @@ private slots:
         for (const char *text : {"Convert between kilograms and pounds", "Convert between running speed and cycling power",
                                  "Opens the maker's web site", "Open %1"})
             QVERIFY(language == u"en" || !translator.translate("frm_calc", text).isEmpty());
-        for (const char *text : {"The expression cannot be evaluated: it divides by zero.",
-                                 "The expression cannot be evaluated: a number or a result is too large."})
-            QVERIFY(language == u"en" || !translator.translate("Notice", text).isEmpty());
     }
 
     void a_missing_caption_leaves_the_designed_one()
@@ -324,17 +319,6 @@ private slots:
         QTRY_VERIFY(button->underMouse());
         const QImage hovered = button->grab().toImage();
         QCOMPARE(hovered.pixelColor(hovered.width() / 8, hovered.height() / 2), QColor(0, 0, 128));
-    }
-
-    void evaluator_notices_show_as_message_boxes()
-    {
-        install_notice_box();
-        WindowDriver driver;
-        CEval eval;
-        QCOMPARE(eval.Evaluate(QStringLiteral("1+2*3")), 7.0);
-        QCOMPARE(eval.Evaluate(QStringLiteral("1/0")), 0.0);
-        QTRY_COMPARE(driver.boxes, QStringList{QStringLiteral("Vorlenta information: The expression cannot be evaluated: it divides by zero.")});
-        driver.boxes.clear();
     }
 
     void exit_ends_at_once_without_rewriting()
