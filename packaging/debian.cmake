@@ -75,6 +75,9 @@ and Spanish, and its help pages are installed with it.")
 
 set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_DEPENDS "${library_package}")
+install(FILES ${debian_dir}/vorlenta-eval.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vorlenta-eval
+    COMPONENT vorlenta-eval)
 set(CPACK_COMPONENT_VORLENTA-EVAL_DESCRIPTION "evaluate arithmetic expressions on the command line
 vorlenta-eval evaluates arithmetic expressions given as arguments, or read
 line by line from standard input, and prints one value a line, like bc.
@@ -89,7 +92,13 @@ It is the expression evaluator of the Vorlenta field-test calculator.")
 # installed side by side. CPack of CMake 3.25 (Debian 12) has no setting for
 # the field, so it rides on the Section line of the control file.
 set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_SECTION "libs\nMulti-Arch: same")
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers)
+# The symbols file tells dpkg-shlibdeps which version of the package brought
+# each symbol. The package test fails when the library's symbols change;
+# rewrite it then from the package's files, extracted to ROOT, with
+#   dpkg-gensymbols -plibvorlenta-eval2 -PROOT -vVERSION -Opackaging/debian/symbols
+# (from a folder without debian/), giving each new symbol the version that
+# brings it.
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers ${debian_dir}/symbols)
 install(FILES ${debian_dir}/libvorlenta-eval2.lintian-overrides
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME libvorlenta-eval2
     COMPONENT libvorlenta-eval2)

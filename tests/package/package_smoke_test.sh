@@ -46,6 +46,10 @@ package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
 objdump -p "$root/$lib.2.0.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || fail "the library's SONAME is not libvorlenta-eval.so.2"
 ! dpkg-deb -f "$(deb vorlenta)" Depends | grep -q libvorlenta || fail "the window depends on the evaluator's library"
 ! objdump -p "$root/$lib.2.0.0" | grep -E 'NEEDED +lib(Qt|icu)' || fail "the library needs Qt or ICU"
+# The symbols file names exactly the symbols the library exports.
+(cd "$scratch" && dpkg-gensymbols -plibvorlenta-eval2 -P"$root" -v"$version" -c4 \
+    -I"$(dirname "$0")/../../packaging/debian/symbols" -O"$scratch/symbols" >"$scratch/symbols.log" 2>&1) \
+    || fail "the library's symbols differ from packaging/debian/symbols: $(cat "$scratch/symbols.log")"
 
 share=$root/usr/share
 app_id=$(sed -n 's/^ *<id>\(.*\)<\/id>$/\1/p' "$build/packaging/"*.metainfo.xml)
@@ -55,11 +59,14 @@ for path in usr/bin/vorlenta usr/share/applications/vorlenta.desktop usr/share/m
     [ -f "$root/$path" ] || fail "the package lacks /$path"
 done
 file "$root/usr/bin/vorlenta" | grep -q ', stripped' || fail "usr/bin/vorlenta is not stripped"
-# The binaries find the library where the system keeps its own (no RUNPATH)
-# and carry the stack protector, which lintian does not check.
+# Every file is compiled with Debian's fortify flag; the binaries find the
+# library where the system keeps its own (no RUNPATH) and carry the stack
+# protector, which lintian does not check.
+! grep '"command"' "$build/compile_commands.json" | grep -v -- -D_FORTIFY_SOURCE= || fail "files are compiled without Debian's flags"
 for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.2.0.0"; do
-    ! readelf -dW "$root/$binary" | grep -Eq '\((RUNPATH|RPATH)\)' || fail "/$binary has a RUNPATH"
-    readelf --dyn-syms -W "$root/$binary" | grep -q ' __stack_chk_fail' || fail "/$binary lacks the stack protector"
+    dynamic=$(readelf -dW --dyn-syms "$root/$binary")
+    ! grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" || fail "/$binary has a RUNPATH"
+    grep -q ' __stack_chk_fail@' <<<"$dynamic" || fail "/$binary lacks the stack protector"
 done
 
 # The metadata validates without a single message, and its newest release is
