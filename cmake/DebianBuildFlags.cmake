@@ -8,7 +8,8 @@
 # packages come from. Include it before the first add_subdirectory.
 find_program(VORLENTA_DPKG_BUILDFLAGS dpkg-buildflags DOC "Debian's build flags (Debian package dpkg-dev)")
 set(debian_flags_default OFF)
-if(VORLENTA_DPKG_BUILDFLAGS AND NOT VORLENTA_SANITIZE AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+if(VORLENTA_DPKG_BUILDFLAGS AND NOT VORLENTA_SANITIZE AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize"
+        AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
     set(debian_flags_default ON)
 endif()
 option(VORLENTA_DEBIAN_BUILD_FLAGS "Compile and link with Debian's hardening flags (dpkg-buildflags)" ${debian_flags_default})
