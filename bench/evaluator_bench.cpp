@@ -260,9 +260,14 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // A single run, or the median of repetitions (--benchmark_repetitions).
         for (const Run &run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Iteration)
                 nanoseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            else if (run.aggregate_name == "median")
+                nanoseconds[run.run_name.function_name] = run.GetAdjustedCPUTime();
         }
     }
     std::map<std::string, double> nanoseconds;

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <thread>
 
+#include <sys/wait.h>
+
 #include "eval_test_support.h"
 
 using namespace vorlenta::eval_test;
@@ -21,17 +23,28 @@ std::string german_locale_path() {
     return std::system(command.c_str()) == 0 ? folder.string() : std::string();
 }
 
+// The separator an evaluator made in this locale starts with, found in a child
+// process: glibc's newlocale keeps hold of the LOCPATH it read.
+char separator_in(const std::string &locales, const char *locale) {
+    char separator = 0;
+    EXPECT_EXIT(
+        {
+            setenv("LOCPATH", locales.c_str(), 1);
+            setenv("LC_ALL", locale, 1);
+            std::_Exit(CEval().decimal_separator());
+        },
+        [&](int status) { return WIFEXITED(status) && (separator = char(WEXITSTATUS(status))); }, "");
+    return separator;
+}
+
 TEST(Notation, StartsAsTheUsersAndOnceSetIsThisEvaluatorsAlone) {
     const std::string locales = german_locale_path();
     if (locales.empty())
         GTEST_SKIP() << "localedef cannot build de_DE.UTF-8";
-    setenv("LOCPATH", locales.c_str(), 1);
-    setenv("LC_ALL", "de_DE.UTF-8", 1);
-    CEval comma;
-    setenv("LC_ALL", "C", 1);
-    CEval point;
-    unsetenv("LOCPATH");
-    EXPECT_EQ((std::string{comma.decimal_separator(), point.decimal_separator()}), ",.");
+    EXPECT_EQ((std::string{separator_in(locales, "de_DE.UTF-8"), separator_in(locales, "C")}), ",.");
+    CEval comma, point;
+    comma.set_decimal_separator(',');
+    point.set_decimal_separator('.');
     EXPECT_EQ(raised([&] { point.set_decimal_separator(';'); }), "raised -2147221501 at 0: Invalid decimal separator");
     EXPECT_EQ(comma.Evaluate("1,5+1") + point.Evaluate("1.5+1"), 5.0); // the refused one left no trace
     EXPECT_EQ(raised([&] { point.Evaluate("1,5+1"); }), "raised -2147221502 at 2: Operator expected");
