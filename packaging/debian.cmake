@@ -36,6 +36,8 @@ set(CPACK_PACKAGE_CONTACT "${VORLENTA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
+# No RUNPATH and no compiler notes in the packaged binaries.
+set(CPACK_PRE_BUILD_SCRIPTS ${debian_dir}/finish_binaries.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SOURCE vorlenta)
@@ -75,6 +77,9 @@ set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_SECTION math)
 # The command carries the evaluator and the C++ runtime in itself; line
 # editing at a terminal loads libedit at run time, out of dpkg-shlibdeps' sight.
 set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_DEPENDS "libedit2")
+install(FILES ${debian_dir}/vorlenta-eval.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vorlenta-eval
+    COMPONENT vorlenta-eval)
 set(CPACK_COMPONENT_VORLENTA-EVAL_DESCRIPTION "evaluate arithmetic expressions on the command line
 vorlenta-eval evaluates arithmetic expressions given as arguments, or read
 line by line from standard input, and prints one value a line, like bc.
@@ -85,8 +90,17 @@ or which kind of fault stopped one.
 
 It is the expression evaluator of the Vorlenta field-test calculator.")
 
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers)
+# Multi-Arch: same, so that the library of several architectures can be
+# installed side by side. CPack of CMake 3.25 (Debian 12) has no setting for
+# the field, so it rides on the Section line of the control file.
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_SECTION "libs\nMulti-Arch: same")
+# The symbols file tells dpkg-shlibdeps which version of the package brought
+# each symbol. The package test fails when the library's symbols change;
+# rewrite it then from the package's files, extracted to ROOT, with
+#   dpkg-gensymbols -plibvorlenta-eval2 -PROOT -vVERSION -Opackaging/debian/symbols
+# (from a folder without debian/), giving each new symbol the version that
+# brings it.
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers ${debian_dir}/symbols)
 install(FILES ${debian_dir}/libvorlenta-eval2.lintian-overrides
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME libvorlenta-eval2
     COMPONENT libvorlenta-eval2)

@@ -11,6 +11,8 @@ set(runtime_component libvorlenta-eval${VORLENTA_EVAL_SOVERSION})
 set(dev_component libvorlenta-eval-dev)
 set(cmake_package_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Vorlenta)
 
+# The library needs no RUNPATH: all it links is the system's.
+set_target_properties(vorlenta_eval PROPERTIES INSTALL_RPATH "")
 install(TARGETS vorlenta_eval EXPORT VorlentaEvalTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         COMPONENT ${runtime_component} NAMELINK_COMPONENT ${dev_component})

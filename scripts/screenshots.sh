@@ -6,10 +6,17 @@
 # and PREFIX-tab1.png). Extra environment passes through to the program, e.g.
 # QT_SCALE_FACTOR=2, QT_FONT_DPI=144, LANGUAGE=de or LC_ALL=de_DE.UTF-8
 # (VORLENTA_POINT=, types numbers with a decimal comma where the system lacks
-# that locale).
+# that locale). Fonts are at 96 dpi unless QT_FONT_DPI says otherwise, so that
+# the sets compare: the published ones in docs/screenshots are
+#   scripts/screenshots.sh build/app/vorlenta docs/screenshots/window-96dpi
+#   LANGUAGE=de LC_ALL=de_DE.UTF-8 VORLENTA_POINT=, scripts/screenshots.sh \
+#       build/app/vorlenta docs/screenshots/window-de      (fr_FR, es_ES alike)
+# Each language's window is as large as its own captions need, so the German,
+# French and Spanish windows are smaller than the English one.
 set -euo pipefail
 program=$(realpath "$1")
 prefix=$2
+export QT_FONT_DPI=${QT_FONT_DPI:-96}
 
 [ -n "${DISPLAY:-}" ] || VORLENTA_SCREEN=1600x1200x24 exec "$(dirname "$0")/with-display.sh" "$0" "$@"
 

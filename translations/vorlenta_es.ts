@@ -235,7 +235,7 @@
     <message>
         <location filename="../app/frm_calc_access.cpp" line="42"/>
         <source>Opens the maker&apos;s web site</source>
-        <translation>Abre el sitio web del fabricante</translation>
+        <translation>Abre el sitio web de los desarrolladores</translation>
     </message>
     <message>
         <location filename="../app/frm_calc_access.cpp" line="43"/>

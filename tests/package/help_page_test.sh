@@ -12,6 +12,8 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 report=$(tidy -q -e "$page" 2>&1) && [ -z "$report" ] || fail "tidy finds faults: $report"
 grep -q '<meta charset="utf-8">' "$page" || fail "the page does not declare UTF-8"
+grep -q '^<style>$' "$page" || fail "the page lacks its stylesheet"
+! grep -q '@[A-Z_]*@' "$page" || fail "the page keeps a placeholder: $(grep -o '@[A-Z_]*@' "$page" | head -n 1)"
 for outside in 'src=' '<link' '<script' '@import' 'url(' '<iframe' '<object'; do
     ! grep -qiF "$outside" "$page" || fail "the page loads something from elsewhere ($outside)"
 done
