@@ -111,21 +111,21 @@ private slots:
     void scenarios_data()
     {
         QTest::addColumn<const Scenario *>("scenario");
-        QTest::addColumn<Notation>("notation");
-        for (const Notation notation : both_notations) {
-            const char *suffix = notation == Notation::Comma ? " (decimal comma)" : "";
+        QTest::addColumn<testing::Notation>("notation");
+        for (const testing::Notation notation : both_notations) {
+            const char *suffix = notation == testing::Notation::Comma ? " (decimal comma)" : "";
             for (const auto table : {std::span<const Scenario>(calculator_scenarios), std::span<const Scenario>(window_scenarios)}) {
                 for (const Scenario &s : table)
                     QTest::addRow("%s%s", s.protects, suffix) << &s << notation;
             }
         }
         for (const Scenario &s : address_scenarios)
-            QTest::addRow("%s", s.protects) << &s << Notation::Point;
+            QTest::addRow("%s", s.protects) << &s << testing::Notation::Point;
     }
     void scenarios()
     {
         QFETCH(const Scenario *, scenario);
-        QFETCH(Notation, notation);
+        QFETCH(testing::Notation, notation);
         const ScopedLocale locale(notation);
         WindowDriver driver;
         for (const Step &step : steps_of(*scenario, notation)) {
