@@ -77,9 +77,6 @@ set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_SECTION math)
 # The command carries the evaluator and the C++ runtime in itself; line
 # editing at a terminal loads libedit at run time, out of dpkg-shlibdeps' sight.
 set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_DEPENDS "libedit2")
-install(FILES ${debian_dir}/vorlenta-eval.lintian-overrides
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vorlenta-eval
-    COMPONENT vorlenta-eval)
 set(CPACK_COMPONENT_VORLENTA-EVAL_DESCRIPTION "evaluate arithmetic expressions on the command line
 vorlenta-eval evaluates arithmetic expressions given as arguments, or read
 line by line from standard input, and prints one value a line, like bc.

@@ -76,7 +76,7 @@ for size in 192; do
     rsvg-convert -w "$size" -h "$size" "$root/app/resources/vorlenta.svg" -o "$staged/icon-$size.png"
 done
 # The help pages, one per language, served beside the page.
-cp "$root"/docs/public_docs/vorlenta_*.htm "$staged/help/"
+"$root/scripts/help-pages.sh" "$staged/help" >/dev/null
 
 # The service worker stores every file of this build under a version that
 # changes with any of them.
