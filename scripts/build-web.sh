@@ -66,10 +66,18 @@ python3 "$root/web/gen_page.py" "$root/translations" "$root/web/index.html" "$st
 cp "$root/web/page.css" "$root/web/manifest.webmanifest" "$staged/"
 # The page's modules as one file, one request: each module's imports are the
 # ones before it, so dropping the import lines and the export words joins them.
-for module in model page main; do
-    echo "// ---- $module.js"
-    sed -e "/^import .* from '\.\/[a-z]*\.js';$/d" -e 's/^export //' "$root/web/$module.js"
-done >"$staged/main.js"
+# The file is a classic script in one strict block, which keeps its names to
+# itself as a module would: a browser runs a classic script some 30 ms sooner
+# after a cold start than a module.
+{
+    echo "'use strict';"
+    echo "{"
+    for module in model page main; do
+        echo "// ---- $module.js"
+        sed -e "/^import .* from '\.\/[a-z]*\.js';$/d" -e 's/^export //' "$root/web/$module.js"
+    done
+    echo "}"
+} >"$staged/main.js"
 ! grep -nE '^(import|export) ' "$staged/main.js" || fail "main.js: an import or export the join cannot take"
 cp "$root/app/resources/vorlenta.svg" "$staged/icon.svg"
 for size in 192; do
