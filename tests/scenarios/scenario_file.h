@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Reads a scenario file of this folder (its first comment says the notation):
-// one row a line, "name | steps", a line that starts with a space continuing
-// the steps of the row above; "face:" or "window:" before the name says that
-// only the window and the page, or only the window, play the row.
+// Reads a scenario file of this folder: one row a line, "name | steps", with
+// "face:" or "window:" before the name of a row that only the window and the
+// page, or only the window, play.
 
 #include <fstream>
 #include <sstream>
@@ -24,31 +23,20 @@ struct ScenarioRow {
 
 inline std::vector<ScenarioRow> read_scenarios(const std::string &file_name)
 {
-    const std::string path = std::string(VORLENTA_SCENARIOS_DIR "/") + file_name;
-    std::ifstream in(path);
+    std::ifstream in(VORLENTA_SCENARIOS_DIR "/" + file_name);
     if (!in)
-        throw std::runtime_error("cannot read " + path);
+        throw std::runtime_error("cannot read the scenarios " + file_name);
     std::vector<ScenarioRow> rows;
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (line[0] == ' ') {
-            if (rows.empty())
-                throw std::runtime_error(path + ": a continuation line before any row");
-            rows.back().steps += line;
-            continue;
-        }
         const std::size_t bar = line.find(" | ");
-        if (bar == std::string::npos)
-            throw std::runtime_error(path + ": no \" | \" in: " + line);
+        if (line.empty() || line[0] == '#' || bar == std::string::npos)
+            continue;
         ScenarioRow row{line.substr(0, bar), line.substr(bar + 3)};
         for (const auto &[tag, players] : {std::pair{"face: ", Players::Faces}, std::pair{"window: ", Players::Window}}) {
-            if (row.name.starts_with(tag)) {
-                row.name.erase(0, std::char_traits<char>::length(tag));
-                row.players = players;
-            }
+            if (row.name.starts_with(tag))
+                row = {row.name.substr(std::string_view(tag).size()), row.steps, players};
         }
-        rows.push_back(std::move(row));
+        rows.push_back(row);
     }
     return rows;
 }

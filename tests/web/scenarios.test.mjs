@@ -9,19 +9,10 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { launch, openContext, openPage, serve } from './browser.mjs';
 
-// Rows the page plays (tests/scenarios/scenario_file.h reads the same files).
-function rows(file) {
-    const text = readFileSync(new URL(`../scenarios/${file}`, import.meta.url), 'utf8');
-    const found = [];
-    for (const line of text.split('\n')) {
-        if (line.startsWith(' ')) found.at(-1).steps += line;
-        else if (line && !line.startsWith('#')) {
-            const [name, steps] = line.split(' | ');
-            found.push({ name, steps });
-        }
-    }
-    return found.filter(row => !row.name.startsWith('window: ')).map(r => ({ ...r, name: r.name.replace(/^face: /, '') }));
-}
+// The rows the page plays (tests/scenarios/scenario_file.h reads them too).
+const rows = file => readFileSync(new URL(`../scenarios/${file}`, import.meta.url), 'utf8').split('\n')
+    .filter(line => line.includes(' | ') && !line.startsWith('#') && !line.startsWith('window: '))
+    .map(line => { const [name, steps] = line.replace(/^face: /, '').split(' | '); return { name, steps }; });
 
 const keys = { Tab: 'Tab', Backtab: 'Shift+Tab', Left: 'ArrowLeft', Right: 'ArrowRight', Enter: 'Enter', Space: ' ', PgDown: 'Control+PageDown' };
 
