@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: MIT
+// The model as the page reaches it: plain functions over field numbers and
+// UTF-8 texts, exported from the WebAssembly module (no JavaScript glue).
+//
+// Each action returns what it changed, as bits: bit n-1 for the field Textn
+// whose text changed, then the panels' enabled state, an exchange button's
+// caption and a request for the "body mass first" message. The page reads the
+// new state for those bits alone and mirrors it; it never computes.
+
+#include <cstdint>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include <emscripten/emscripten.h>
+
+#include "calc/calc_model.h"
+#include "fields/number_format.h"
+
+namespace {
+
+using namespace vorlenta;
+
+constexpr std::uint32_t panels_bit = 1u << field_count;
+constexpr std::uint32_t caption_bit = 1u << (field_count + 1);
+constexpr std::uint32_t body_mass_bit = 1u << (field_count + 2);
+
+// The window's control list holds the text boxes in this order; loading
+// writes them in it, each write running its calculations at once.
+constexpr Field load_order[] = {
+    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
+    Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
+    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
+    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
+};
+static_assert(std::size(load_order) == field_count);
+
+struct Page {
+    explicit Page(Notation notation) : model(std::move(notation))
+    {
+        model.store().add_change_listener([this](Field field) { changes |= 1u << index_of(field); });
+        model.on_panels_changed([this](bool) { changes |= panels_bit; });
+        model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= caption_bit; });
+        model.on_body_mass_missing([this] { changes |= body_mass_bit; });
+    }
+
+    std::uint32_t take_changes() { return std::exchange(changes, 0u); }
+
+    CalcModel model;
+    std::uint32_t changes = 0;
+};
+
+std::unique_ptr<Page> page;
+// The text the page hands in: the notation's pieces, then each edit.
+std::string incoming;
+
+std::optional<Field> field_of(int number)
+{
+    if (number < 1 || number > field_count)
+        return std::nullopt;
+    return static_cast<Field>(number);
+}
+
+ExchangeButton button_of(int number)
+{
+    return number == 1 ? ExchangeButton::Command1 : ExchangeButton::Command2;
+}
+
+// Runs an action of the user on the model, if the field is one.
+template <typename Action>
+std::uint32_t on_field(int number, Action action)
+{
+    if (!page)
+        return 0;
+    if (const std::optional<Field> field = field_of(number))
+        action(*field);
+    return page->take_changes();
+}
+
+} // namespace
+
+extern "C" {
+
+// A buffer of at least size bytes for the page to write a UTF-8 text into.
+EMSCRIPTEN_KEEPALIVE char *vl_incoming(int size)
+{
+    incoming.assign(std::size_t(size > 0 ? size : 0), '\0');
+    return incoming.data();
+}
+
+// Starts the model in the notation written into the buffer as five texts,
+// each ended by a NUL: decimal point, minus, plus, exponent, zero digit. Then
+// loads as the window does: every field "0.00", both arrows "<->".
+EMSCRIPTEN_KEEPALIVE std::uint32_t vl_start()
+{
+    Notation notation;
+    std::string *pieces[] = {&notation.decimal_point, &notation.minus, &notation.plus, &notation.exponent,
+                             &notation.zero_digit};
+    std::size_t at = 0;
+    for (std::string *piece : pieces) {
+        const std::size_t end = incoming.find('\0', at);
+        if (end == std::string::npos)
+            break;
+        if (end > at)
+            *piece = incoming.substr(at, end - at);
+        at = end + 1;
+    }
+    page = std::make_unique<Page>(std::move(notation));
+
+    CalcModel &model = page->model;
+    const std::string zero = render(0.0, Pattern::TwoDecimals, model.store().notation());
+    for (const Field field : load_order)
+        model.store().set_text(field, zero);
+    model.set_caption(ExchangeButton::Command1, "<->");
+    model.set_caption(ExchangeButton::Command2, "<->");
+    return page->take_changes();
+}
+
+// The user changed the field's text to the one in the buffer (NUL-ended).
+EMSCRIPTEN_KEEPALIVE std::uint32_t vl_edit(int field)
+{
+    return on_field(field, [](Field f) { page->model.store().set_text(f, incoming.c_str()); });
+}
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t vl_leave(int field)
+{
+    return on_field(field, [](Field f) { page->model.leave(f); });
+}
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t vl_key_down(int field)
+{
+    return on_field(field, [](Field f) { page->model.key_down(f); });
+}
+
+EMSCRIPTEN_KEEPALIVE std::uint32_t vl_click(int button)
+{
+    if (!page)
+        return 0;
+    if (button_of(button) == ExchangeButton::Command1)
+        page->model.Command1_Click();
+    else
+        page->model.Command2_Click();
+    return page->take_changes();
+}
+
+// The field's text, NUL-ended; valid until the next action.
+EMSCRIPTEN_KEEPALIVE const char *vl_text(int field)
+{
+    const std::optional<Field> f = field_of(field);
+    return page && f ? page->model.store().text(*f).c_str() : "";
+}
+
+EMSCRIPTEN_KEEPALIVE const char *vl_caption(int button)
+{
+    return page ? page->model.caption(button_of(button)).c_str() : "";
+}
+
+EMSCRIPTEN_KEEPALIVE int vl_panels_enabled()
+{
+    return page && page->model.panels_enabled();
+}
+
+// Whether the panel FrameN is one of those that need a body mass.
+EMSCRIPTEN_KEEPALIVE int vl_needs_body_mass(int panel)
+{
+    return panel >= 1 && panel <= 7 && needs_body_mass(static_cast<Panel>(panel));
+}
+
+} // extern "C"
