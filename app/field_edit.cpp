@@ -52,7 +52,7 @@ private:
 
 FieldEdit::FieldEdit(Field field, QWidget *parent) : QLineEdit(parent), m_field(field)
 {
-    setObjectName(name_of(field));
+    setObjectName(QString::fromLatin1(name_of(field)));
     m_length_limit = new LengthLimit(entry_of(field).max_length, this);
     setValidator(m_length_limit);
 }

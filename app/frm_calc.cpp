@@ -16,17 +16,19 @@
 #include "apiconstants_desktop.h"
 #include "exchange_button_widget.h"
 #include "field_edit.h"
-#include "fields/apiconstants.h"
+#include "apiconstants.h"
 #include "fields/number_format.h"
 #include "fonts.h"
 #include "help_page.h"
 #include "layout_table.h"
 #include "link_label.h"
+#include "locale_notation.h"
 #include "version_info.h"
 
 namespace vorlenta {
 
-frm_calc::frm_calc(const StringTable &strings, QWidget *parent) : QMainWindow(parent), m_strings(strings)
+frm_calc::frm_calc(const StringTable &strings, QWidget *parent)
+    : QMainWindow(parent), m_strings(strings), m_model(notation_of(QLocale()))
 {
     build_menu();
     build_controls();
@@ -163,8 +165,8 @@ void frm_calc::connect_model()
                 frame->setEnabled(enabled);
         }
     });
-    m_model.on_caption_changed([this](ExchangeButton button, const QString &caption) {
-        m_buttons.at(button)->setText(caption);
+    m_model.on_caption_changed([this](ExchangeButton button, const std::string &caption) {
+        m_buttons.at(button)->setText(from_model(caption));
     });
     m_model.on_body_mass_missing([this] {
         if (const std::optional<QString> text = m_strings.load(string_id::insert_body_mass))
@@ -173,7 +175,7 @@ void frm_calc::connect_model()
 
     for (const auto &[field, edit] : m_fields) {
         connect(edit, &QLineEdit::textEdited, this,
-                [this, f = field](const QString &text) { m_model.store().set_text(f, text); });
+                [this, f = field](const QString &text) { m_model.store().set_text(f, to_model(text)); });
         connect(edit, &FieldEdit::left, this, [this](Field f) { m_model.leave(f); });
         connect(edit, &FieldEdit::keyDown, this, [this](Field f) { m_model.key_down(f); });
     }
@@ -220,7 +222,7 @@ void frm_calc::Form_Load(const Captions &captions)
 
     // Every text box, in the order of the control list, starts at zero; each
     // write raises the field's change event and runs its calculations.
-    const QString zero = vorlenta::render(0.0, Pattern::TwoDecimals);
+    const std::string zero = vorlenta::render(0.0, Pattern::TwoDecimals, m_model.store().notation());
     for (const LayoutEntry &entry : layout_table()) {
         if (entry.kind == ControlKind::TextBox)
             m_model.store().set_text(entry.field, zero);
@@ -249,7 +251,7 @@ void frm_calc::Form_Load(const Captions &captions)
     with_string(string_id::menu_exit, [this](const QString &s) { m_mnuexit->setText(s); });
 
     for (const auto &[which, button] : m_buttons) {
-        m_model.set_caption(which, QStringLiteral("<->"));
+        m_model.set_caption(which, "<->");
         button->set_look(loaded_exchange_button_look());
     }
 
@@ -259,7 +261,7 @@ void frm_calc::Form_Load(const Captions &captions)
 void frm_calc::mirror(Field field)
 {
     FieldEdit *edit = m_fields.at(field);
-    const QString &text = m_model.store().text(field);
+    const QString text = from_model(m_model.store().text(field));
     if (edit->text() == text)
         return;
     edit->show_text(text);

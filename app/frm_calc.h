@@ -4,7 +4,8 @@
 // The one window of the program: two tabs of calculator panels, a menu and a
 // link to the maker's site. It is built from its layout table, mirrors the
 // calculator model into its widgets and forwards typing, leaving, key presses
-// and clicks to it.
+// and clicks to it; the model reads and writes numbers in the notation of the
+// default locale (QLocale()) at the window's creation.
 
 #include <map>
 #include <vector>

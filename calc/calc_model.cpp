@@ -22,19 +22,19 @@ std::size_t index_of(ExchangeButton button)
 
 } // namespace
 
-CalcModel::CalcModel()
+CalcModel::CalcModel(Notation notation) : m_store(std::move(notation))
 {
     m_store.add_change_listener([this](Field field) { field_changed(field); });
 }
 
-QString CalcModel::caption(ExchangeButton button) const
+const std::string &CalcModel::caption(ExchangeButton button) const
 {
     return m_captions[index_of(button)];
 }
 
-void CalcModel::set_caption(ExchangeButton button, const QString &caption)
+void CalcModel::set_caption(ExchangeButton button, const std::string &caption)
 {
-    QString &current = m_captions[index_of(button)];
+    std::string &current = m_captions[index_of(button)];
     if (current == caption)
         return;
     current = caption;

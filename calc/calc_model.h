@@ -4,13 +4,20 @@
 // The window's behaviour without any toolkit: the field texts (through the
 // store), the shared body mass, the enabled state of the panels that need a
 // body mass, the exchange buttons' captions and clicks, and the change events
-// that run the calculators. The window mirrors this model and forwards the
-// user's typing, leaving, key presses and clicks to it.
+// that run the calculators. A host (the window, the page) mirrors this model
+// and forwards the user's typing, leaving, key presses and clicks to it:
+// - it hands in its notation at construction and writes every edit of a field
+//   with store().set_text (UTF-8);
+// - it mirrors store().add_change_listener, on_panels_changed and
+//   on_caption_changed into its controls, and answers on_body_mass_missing;
+// - it calls leave, key_down, Command1_Click and Command2_Click as the user
+//   acts; its load writes 0 in the pattern "0.00" into every field and sets
+//   both captions to "<->".
+// The C++ standard library only.
 
 #include <functional>
+#include <string>
 #include <vector>
-
-#include <QString>
 
 #include "calc/body_mass.h"
 #include "fields/field_table.h"
@@ -21,13 +28,14 @@ namespace vorlenta {
 class CalcModel {
 public:
     using PanelsListener = std::function<void(bool enabled)>;
-    using CaptionListener = std::function<void(ExchangeButton, const QString &caption)>;
+    using CaptionListener = std::function<void(ExchangeButton, const std::string &caption)>;
     // Asked to tell the user, in a modal message box with the exclamation
     // icon and the application's title, to insert a body mass first; returns
     // when the user has dismissed it. The words are the host's.
     using BodyMassRequest = std::function<void()>;
 
-    CalcModel();
+    // Numbers are read and written in the host's notation.
+    explicit CalcModel(Notation notation = {});
     CalcModel(const CalcModel &) = delete;
     CalcModel &operator=(const CalcModel &) = delete;
 
@@ -41,8 +49,8 @@ public:
     // designed, until the first change of Text11 decides.
     bool panels_enabled() const { return m_panels_enabled; }
 
-    QString caption(ExchangeButton button) const;
-    void set_caption(ExchangeButton button, const QString &caption);
+    const std::string &caption(ExchangeButton button) const;
+    void set_caption(ExchangeButton button, const std::string &caption);
 
     void on_panels_changed(PanelsListener listener);
     void on_caption_changed(CaptionListener listener);
@@ -62,7 +70,7 @@ private:
     TextStore m_store;
     BodyMass m_body;
     bool m_panels_enabled = true;
-    QString m_captions[2] = {QStringLiteral("Command1"), QStringLiteral("Command2")};
+    std::string m_captions[2] = {"Command1", "Command2"};
     std::vector<PanelsListener> m_panels_listeners;
     std::vector<CaptionListener> m_caption_listeners;
     BodyMassRequest m_body_mass_missing;

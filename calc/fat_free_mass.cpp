@@ -28,13 +28,13 @@ Checked<float> target_body_mass(Checked<float> body_mass, Checked<float> body_fa
 
 void ffm_calculation(TextStore &store, const BodyMass &body)
 {
-    if (!body.shown || !is_numeric(store.text(Field::Text12)))
+    if (!body.shown || !holds_number(store, Field::Text12))
         return;
     Checked<float> bf;
     bf.step(read_single(store, Field::Text12));
     write(store, Field::Text13, fat_free_mass(body.kg, bf), Pattern::TwoDecimals);
 
-    if (!is_numeric(store.text(Field::Text14)))
+    if (!holds_number(store, Field::Text14))
         return;
     Checked<float> tbf;
     tbf.step(read_single(store, Field::Text14));

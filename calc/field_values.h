@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// How a calculation reads a field's number and writes a result back.
+// How a calculation reads a field's number and writes a result back, in the
+// store's notation.
+
+#include <string>
 
 #include "calc/checked.h"
 #include "fields/number_format.h"
@@ -9,18 +12,31 @@
 
 namespace vorlenta {
 
+// Whether the field holds a number, of any magnitude.
+inline bool holds_number(const TextStore &store, Field field)
+{
+    return is_numeric(store.text(field), store.notation());
+}
+
+// The field's number in double precision, 0 when it holds none (or one
+// beyond the double range).
+inline double double_or_zero(const TextStore &store, Field field)
+{
+    return to_double(store.text(field), store.notation()).value_or(0.0);
+}
+
 // The field's number in single precision; fails when the text is no number or
 // lies beyond the single range.
 inline Checked<float> read_single(const TextStore &store, Field field)
 {
-    return Checked<float>(to_single(store.text(field)));
+    return Checked<float>(to_single(store.text(field), store.notation()));
 }
 
 // The same, rounded to the pattern's decimals first: "12.44" through "0.0"
 // reads as 12.4.
 inline Checked<float> read_through(const TextStore &store, Field field, Pattern pattern)
 {
-    return Checked<float>(read_through_pattern(store.text(field), pattern));
+    return Checked<float>(read_through_pattern(store.text(field), pattern, store.notation()));
 }
 
 // Writes the value in the pattern; a value no step has set, as an empty text.
@@ -28,7 +44,7 @@ template <Precision T>
 void write(TextStore &store, Field field, const Checked<T> &value, Pattern pattern)
 {
     const std::optional<T> shown = value.value();
-    store.set_text(field, shown ? render(double(*shown), pattern) : QString());
+    store.set_text(field, shown ? render(double(*shown), pattern, store.notation()) : std::string());
 }
 
 } // namespace vorlenta

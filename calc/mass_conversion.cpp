@@ -45,7 +45,7 @@ void kgtolb(TextStore &store)
 
 void exchange_mass_units(TextStore &store)
 {
-    if (to_double(store.text(Field::Text1)).value_or(0.0) == 0.0)
+    if (double_or_zero(store, Field::Text1) == 0.0)
         lbtokg(store);
     else
         kgtolb(store);

@@ -22,7 +22,7 @@ OneRepMax one_rep_max(Checked<float> load, Checked<float> reps, Checked<float> b
 
 void onerm_calculation(TextStore &store, const BodyMass &body)
 {
-    if (!body.shown || !is_numeric(store.text(Field::Text2)) || !is_numeric(store.text(Field::Text3)))
+    if (!body.shown || !holds_number(store, Field::Text2) || !holds_number(store, Field::Text3))
         return;
     Checked<float> load, reps;
     load.step(read_single(store, Field::Text2));

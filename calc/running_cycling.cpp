@@ -24,7 +24,7 @@ Conversion convert_cyclingtorunning(TextStore &store, const BodyMass &body)
 {
     if (body.missing())
         return Conversion::BodyMassMissing;
-    if (!is_numeric(store.text(Field::Text22)))
+    if (!holds_number(store, Field::Text22))
         return Conversion::Done;
 
     Checked<float> p = 0.0f; // read as typed, not through a pattern
@@ -41,7 +41,7 @@ Conversion convert_runningtocycling(TextStore &store, const BodyMass &body)
 {
     if (body.missing())
         return Conversion::BodyMassMissing;
-    if (!is_numeric(store.text(Field::Text21)))
+    if (!holds_number(store, Field::Text21))
         return Conversion::Done;
 
     Checked<float> s, q = 0.0f;
@@ -54,7 +54,7 @@ Conversion convert_runningtocycling(TextStore &store, const BodyMass &body)
 
 Conversion exchange_running_cycling(TextStore &store, const BodyMass &body)
 {
-    if (to_double(store.text(Field::Text21)).value_or(0.0) == 0.0)
+    if (double_or_zero(store, Field::Text21) == 0.0)
         return convert_cyclingtorunning(store, body);
     return convert_runningtocycling(store, body);
 }

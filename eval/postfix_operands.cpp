@@ -8,7 +8,7 @@
 #include <string>
 
 #include "eval/runtime_error.h"
-#include "fields/number_format.h"
+#include "eval/locale_number.h"
 
 namespace vorlenta {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "fields/number_format.h"
+#include "eval/locale_number.h"
 
 namespace vorlenta {
 

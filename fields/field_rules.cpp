@@ -10,8 +10,8 @@ void leave_field(TextStore &store, Field field)
         return;
     // A numeric text beyond the range of a double is rewritten as zero too:
     // it has no value that a pattern could show.
-    const std::optional<double> value = to_double(store.text(field));
-    store.set_text(field, render(value.value_or(0.0), *pattern));
+    const std::optional<double> value = to_double(store.text(field), store.notation());
+    store.set_text(field, render(value.value_or(0.0), *pattern, store.notation()));
 }
 
 std::optional<ArrowTurn> key_down(TextStore &store, Field field)
@@ -19,8 +19,8 @@ std::optional<ArrowTurn> key_down(TextStore &store, Field field)
     const std::optional<KeyRule> rule = entry_of(field).key_rule;
     if (!rule)
         return std::nullopt;
-    store.set_text(rule->partner, render(0.0, Pattern::OneDecimal));
-    return ArrowTurn{rule->button, QString::fromUtf16(rule->arrow)};
+    store.set_text(rule->partner, render(0.0, Pattern::OneDecimal, store.notation()));
+    return ArrowTurn{rule->button, rule->arrow};
 }
 
 } // namespace vorlenta

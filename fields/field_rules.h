@@ -6,6 +6,7 @@
 // event, which does.
 
 #include <optional>
+#include <string>
 
 #include "field_table.h"
 #include "text_store.h"
@@ -22,7 +23,7 @@ void leave_field(TextStore &store, Field field);
 // caption to show is returned. Other fields ignore keys.
 struct ArrowTurn {
     ExchangeButton button;
-    QString caption;
+    std::string caption;
 };
 std::optional<ArrowTurn> key_down(TextStore &store, Field field);
 

@@ -10,9 +10,7 @@
 #include <optional>
 #include <span>
 
-#include <QString>
-
-#include "number_format.h"
+#include "fields/number_format.h"
 
 namespace vorlenta {
 
@@ -31,7 +29,7 @@ enum class ExchangeButton { Command1, Command2 };
 struct KeyRule {
     Field partner;          // written "0.0" on every key press
     ExchangeButton button;  // whose caption turns
-    const char16_t *arrow;  // "->" for the left-hand field, "<-" for the right
+    const char *arrow;      // "->" for the left-hand field, "<-" for the right
 };
 
 struct FieldEntry {
@@ -48,14 +46,14 @@ using enum Field;
 using enum Panel;
 inline constexpr auto one = Pattern::OneDecimal;
 inline constexpr auto two = Pattern::TwoDecimals;
-inline constexpr KeyRule zeroes(Field partner, ExchangeButton button, const char16_t *arrow)
+inline constexpr KeyRule zeroes(Field partner, ExchangeButton button, const char *arrow)
 {
     return {partner, button, arrow};
 }
 
 // Every field, in the order Text1 … Text23.
 inline constexpr std::array<FieldEntry, field_count> table{{
-    {Text1, "Text1", 5, one, Frame7, zeroes(Text23, ExchangeButton::Command1, u"->")},
+    {Text1, "Text1", 5, one, Frame7, zeroes(Text23, ExchangeButton::Command1, "->")},
     {Text2, "Text2", 6, one, Frame2, {}},
     {Text3, "Text3", 6, one, Frame2, {}},
     {Text4, "Text4", 6, one, Frame2, {}},
@@ -75,9 +73,9 @@ inline constexpr std::array<FieldEntry, field_count> table{{
     {Text18, "Text18", 4, one, Frame4, {}},
     {Text19, "Text19", 4, one, Frame4, {}},
     {Text20, "Text20", 4, one, Frame4, {}},
-    {Text21, "Text21", 5, one, Frame5, zeroes(Text22, ExchangeButton::Command2, u"->")},
-    {Text22, "Text22", 5, one, Frame5, zeroes(Text21, ExchangeButton::Command2, u"<-")},
-    {Text23, "Text23", 5, one, Frame7, zeroes(Text1, ExchangeButton::Command1, u"<-")},
+    {Text21, "Text21", 5, one, Frame5, zeroes(Text22, ExchangeButton::Command2, "->")},
+    {Text22, "Text22", 5, one, Frame5, zeroes(Text21, ExchangeButton::Command2, "<-")},
+    {Text23, "Text23", 5, one, Frame7, zeroes(Text1, ExchangeButton::Command1, "<-")},
 }};
 
 // Each row stands at its field's place: a wrong order fails the build.
@@ -101,9 +99,9 @@ inline constexpr const FieldEntry &entry_of(Field field)
 {
     return field_rows::table[std::size_t(index_of(field))];
 }
-inline QString name_of(Field field)
+inline constexpr const char *name_of(Field field)
 {
-    return QString::fromLatin1(entry_of(field).name);
+    return entry_of(field).name;
 }
 
 inline constexpr const char *name_of(Panel panel)
@@ -115,8 +113,5 @@ inline constexpr const char *name_of(ExchangeButton button)
 {
     return button == ExchangeButton::Command1 ? "Command1" : "Command2";
 }
-
-// The field called name ("Text7"), if any.
-std::optional<Field> field_named(QStringView name);
 
 } // namespace vorlenta

@@ -5,15 +5,15 @@
 
 namespace vorlenta {
 
-TextStore::TextStore()
+TextStore::TextStore(Notation notation) : m_notation(std::move(notation))
 {
     for (const FieldEntry &entry : field_entries())
-        m_texts[std::size_t(index_of(entry.field))] = QString::fromLatin1(entry.name);
+        m_texts[std::size_t(index_of(entry.field))] = entry.name;
 }
 
-void TextStore::set_text(Field field, const QString &text)
+void TextStore::set_text(Field field, std::string_view text)
 {
-    QString &stored = m_texts[std::size_t(index_of(field))];
+    std::string &stored = m_texts[std::size_t(index_of(field))];
     if (stored == text)
         return;
     stored = text;

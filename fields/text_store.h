@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The one store of the entry fields' texts. Writing a text that differs from
-// the field's current one raises the field's change event at once, nested
-// inside the write, exactly as typing does; writing the same text raises
-// nothing. Chained recalculation rests on both halves: a calculation may
-// write fields whose own change events run it again, and the nesting ends
-// because the nested run writes the same texts.
+// The one store of the entry fields' texts (UTF-8), in the notation the host
+// gave it. Writing a text that differs from the field's current one raises
+// the field's change event at once, nested inside the write, exactly as
+// typing does; writing the same text raises nothing. Chained recalculation
+// rests on both halves: a calculation may write fields whose own change
+// events run it again, and the nesting ends because the nested run writes
+// the same texts.
 //
 // The store never cuts a text to the field's character limit: that limit
 // stops typing only, and a result written by the program is kept whole.
@@ -14,10 +15,12 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
 
-#include <QString>
-
-#include "field_table.h"
+#include "fields/field_table.h"
+#include "fields/notation.h"
 
 namespace vorlenta {
 
@@ -26,20 +29,25 @@ public:
     using ChangeListener = std::function<void(Field)>;
 
     // Every field starts with its designed text, its own name ("Text12").
-    TextStore();
+    explicit TextStore(Notation notation = {});
 
-    const QString &text(Field field) const { return m_texts[std::size_t(index_of(field))]; }
+    // How the numbers in the texts are written; set it before the first write.
+    const Notation &notation() const { return m_notation; }
+    void set_notation(Notation notation) { m_notation = std::move(notation); }
+
+    const std::string &text(Field field) const { return m_texts[std::size_t(index_of(field))]; }
 
     // Stores the text; when it differs, calls every listener in the order they
     // were added, before returning.
-    void set_text(Field field, const QString &text);
+    void set_text(Field field, std::string_view text);
 
     // A listener may add listeners while a change is dispatched; they hear
     // that change too.
     void add_change_listener(ChangeListener listener);
 
 private:
-    std::array<QString, field_count> m_texts;
+    Notation m_notation;
+    std::array<std::string, field_count> m_texts;
     // A deque keeps the running listener in place while others are added.
     std::deque<ChangeListener> m_listeners;
 };

@@ -52,13 +52,13 @@ class SoakTest : public QObject {
 private slots:
     void soak_data()
     {
-        QTest::addColumn<Notation>("notation");
-        QTest::newRow("en_US") << Notation::Point;
-        QTest::newRow("de_DE") << Notation::Comma;
+        QTest::addColumn<testing::Notation>("notation");
+        QTest::newRow("en_US") << testing::Notation::Point;
+        QTest::newRow("de_DE") << testing::Notation::Comma;
     }
     void soak()
     {
-        QFETCH(Notation, notation);
+        QFETCH(testing::Notation, notation);
         const ScopedLocale locale(notation);
         const QChar point = QLocale().decimalPoint().front();
         const auto setting = [](const char *name, int fallback) {
@@ -98,20 +98,21 @@ private slots:
             QWidget *after = QApplication::focusWidget();
             for (int f = 1; f <= field_count; ++f) {
                 const QString shown = driver.find<QLineEdit>(QStringLiteral("Text%1").arg(f))->text();
-                QVERIFY2(shown == driver.window->model().store().text(Field(f)), qPrintable(where));
+                QVERIFY2(shown.toStdString() == driver.window->model().store().text(Field(f)), qPrintable(where));
             }
             if (typed)
                 QVERIFY2(driver.find<QLineEdit>(before->objectName())->text().size() <= std::max<qsizetype>(limit_of(left), length),
                          qPrintable(where));
             if (moved && left && left != 10 && after != before)
-                QVERIFY2(pattern_of(left, point).match(driver.window->model().store().text(Field(left))).hasMatch(),
+                QVERIFY2(pattern_of(left, point).match(QString::fromStdString(driver.window->model().store().text(Field(left)))).hasMatch(),
                          qPrintable(where + u' ' + before->objectName()));
             if (moved && field_number(after) && after != before) {
                 auto *edit = static_cast<QLineEdit *>(after);
                 QVERIFY2(edit->selectedText() == edit->text(), qPrintable(where));
             }
-            const QString body_mass = driver.window->model().store().text(Field::Text11);
-            const bool positive = is_numeric(body_mass) && to_single(body_mass).value_or(0) > 0;
+            const std::string &body_mass = driver.window->model().store().text(Field::Text11);
+            const vorlenta::Notation &host = driver.window->model().store().notation();
+            const bool positive = is_numeric(body_mass, host) && to_single(body_mass, host).value_or(0) > 0;
             QVERIFY2(driver.find(QStringLiteral("Frame3"))->isEnabled() == positive, qPrintable(where));
             QVERIFY2(driver.find(QStringLiteral("Frame4"))->isEnabled() == positive, qPrintable(where));
             for (const QString &box : std::exchange(driver.boxes, {}))

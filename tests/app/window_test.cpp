@@ -77,14 +77,14 @@ private slots:
     void scenarios_data()
     {
         QTest::addColumn<ScenarioRow>("scenario");
-        QTest::addColumn<Notation>("notation");
-        for (const Notation notation : both_notations) {
+        QTest::addColumn<testing::Notation>("notation");
+        for (const testing::Notation notation : both_notations) {
             for (const char *file : {"calculators.txt", "window.txt"}) {
                 for (const ScenarioRow &row : read_scenarios(file)) {
                     // An address would read differently in decimal-comma notation.
-                    if (notation == Notation::Comma && row.steps.find("opened:") != std::string::npos)
+                    if (notation == testing::Notation::Comma && row.steps.find("opened:") != std::string::npos)
                         continue;
-                    QTest::addRow("%s%s", row.name.c_str(), notation == Notation::Comma ? " (decimal comma)" : "") << row << notation;
+                    QTest::addRow("%s%s", row.name.c_str(), notation == testing::Notation::Comma ? " (decimal comma)" : "") << row << notation;
                 }
             }
         }
@@ -92,7 +92,7 @@ private slots:
     void scenarios()
     {
         QFETCH(ScenarioRow, scenario);
-        QFETCH(Notation, notation);
+        QFETCH(testing::Notation, notation);
         const ScopedLocale locale(notation);
         WindowDriver driver;
         for (const Step &step : steps_of(scenario, notation)) {

@@ -15,7 +15,6 @@
 #include "calc/mass_conversion.h"
 #include "calc/one_rep_max.h"
 #include "calc/running_cycling.h"
-#include "tests/support/locale_scope.h"
 
 namespace vorlenta {
 namespace {
@@ -74,14 +73,13 @@ TEST(ExactValues, ConversionsAndAcceleration)
 // results never follow a body mass that Text11 no longer shows.
 TEST(BodyMassGuard, ResultsWaitForTheBodyMassFieldToShowANumber)
 {
-    const testing::ScopedLocale point(testing::Notation::Point);
     CalcModel model;
     TextStore &store = model.store();
-    const auto type = [&](Field field, const char *text) { store.set_text(field, QString::fromLatin1(text)); };
+    const auto type = [&](Field field, const char *text) { store.set_text(field, text); };
     type(Field::Text11, "80"), type(Field::Text12, "20"), type(Field::Text14, "15"), type(Field::Text2, "100");
     type(Field::Text3, "10"), type(Field::Text11, "abc"), type(Field::Text12, "10"), type(Field::Text3, "5");
-    EXPECT_EQ(store.text(Field::Text13), QStringLiteral("64.00"));
-    EXPECT_EQ(store.text(Field::Text4), QStringLiteral("133.37"));
+    EXPECT_EQ(store.text(Field::Text13), "64.00");
+    EXPECT_EQ(store.text(Field::Text4), "133.37");
 }
 
 } // namespace

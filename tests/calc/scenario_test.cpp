@@ -9,7 +9,7 @@
 
 #include "calc/calc_model.h"
 #include "tests/scenarios/scenario_file.h"
-#include "tests/support/locale_scope.h"
+#include "tests/support/notations.h"
 
 namespace vorlenta::testing {
 namespace {
@@ -20,35 +20,43 @@ using enum Field;
 constexpr Field load_order[] = {Text23, Text1, Text11, Text22, Text21, Text20, Text19, Text18, Text17, Text16, Text12,
                                 Text13, Text14, Text15, Text2, Text3, Text4, Text5, Text10, Text9, Text8, Text7, Text6};
 
+std::optional<Field> field_named(const std::string &name)
+{
+    for (const FieldEntry &entry : field_entries())
+        if (name == entry.name)
+            return entry.field;
+    return std::nullopt;
+}
+
 class ModelPlayer {
 public:
-    ModelPlayer()
+    explicit ModelPlayer(Notation notation) : m_model(host_notation(notation))
     {
         m_model.on_body_mass_missing([this] { ++m_messages; });
         for (const Field field : load_order)
-            m_model.store().set_text(field, render(0.0, Pattern::TwoDecimals));
+            m_model.store().set_text(field, render(0.0, Pattern::TwoDecimals, host_notation(notation)));
         for (const ExchangeButton button : {ExchangeButton::Command1, ExchangeButton::Command2})
-            m_model.set_caption(button, QStringLiteral("<->"));
+            m_model.set_caption(button, "<->");
     }
 
     void play(const std::string &word)
     {
         const std::size_t at = word.find_first_of("=:");
         const std::string name = word.substr(0, at), text = at == std::string::npos ? "" : word.substr(at + 1);
-        const std::optional<Field> field = field_named(QString::fromStdString(name));
+        const std::optional<Field> field = field_named(name);
         if (at != std::string::npos && word[at] == '=') {
             move_focus(name);
             for (std::size_t typed = text.empty() ? 0 : 1; typed <= text.size(); ++typed) {
                 m_model.key_down(*field);
-                m_model.store().set_text(*field, QString::fromStdString(text.substr(0, typed)));
+                m_model.store().set_text(*field, text.substr(0, typed));
             }
         } else if (name == "show") {
             move_focus("SSTab1"); // a click on a tab takes the focus
         } else if (name == "shown") { // the face's own look
         } else if (at != std::string::npos) {
-            const QString shown = field ? m_model.store().text(*field)
-                                        : m_model.caption(name == "Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2);
-            EXPECT_EQ(shown, QString::fromStdString(text)) << name;
+            EXPECT_EQ(field ? m_model.store().text(*field)
+                            : m_model.caption(name == "Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2),
+                      text) << name;
         } else if (name.starts_with('@')) {
             m_focus = name.substr(1); // the face checks it; the model learns it
         } else if (name.starts_with('>') || name.starts_with("Command")) {
@@ -58,7 +66,7 @@ public:
         } else if (name == "Tab" || name == "Backtab" || name == "PgDown") {
             move_focus("");
         } else if (name == "Left" || name == "Right" || name == "Enter" || name == "Space") {
-            if (const std::optional<Field> focused = field_named(QString::fromStdString(m_focus)))
+            if (const std::optional<Field> focused = field_named(m_focus))
                 m_model.key_down(*focused);
             else if (m_focus.starts_with("Command") && (name == "Enter" || name == "Space"))
                 click(m_focus);
@@ -78,7 +86,7 @@ private:
     void move_focus(const std::string &to)
     {
         ASSERT_TRUE(m_focus != "?" || to.empty()) << "write @Control after the Tab: the model cannot tell where the focus is";
-        if (const std::optional<Field> field = field_named(QString::fromStdString(m_focus)); field && m_focus != to)
+        if (const std::optional<Field> field = field_named(m_focus); field && m_focus != to)
             m_model.leave(*field);
         m_focus = to.empty() ? "?" : to;
     }
@@ -102,8 +110,7 @@ class Scenarios : public ::testing::TestWithParam<Played> {};
 
 TEST_P(Scenarios, PlayOnTheModel)
 {
-    const ScopedLocale locale(GetParam().notation);
-    ModelPlayer player;
+    ModelPlayer player(GetParam().notation);
     for (const std::string &word : words_of(GetParam().row, GetParam().notation == Notation::Comma)) {
         SCOPED_TRACE("at step " + word);
         player.play(word);

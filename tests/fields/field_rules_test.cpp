@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "fields/field_rules.h"
-#include "tests/support/locale_scope.h"
+#include "tests/support/notations.h"
 
-namespace vorlenta {
+namespace vorlenta::testing {
 namespace {
 
-using namespace testing;
 using enum Field;
 
 struct LeaveRow {
@@ -32,18 +31,16 @@ const LeaveRow leave_rows[] = {
 TEST(FieldRules, LeavingRewritesInTheFieldsPattern)
 {
     for (const Notation notation : both_notations) {
-        const ScopedLocale locale(notation);
         for (const LeaveRow &row : leave_rows) {
-            TextStore store;
-            store.set_text(row.field, in_notation(QString::fromLatin1(row.before), notation));
+            TextStore store(host_notation(notation));
+            store.set_text(row.field, in_notation(row.before, notation));
             int changes = 0;
             store.add_change_listener([&](Field) { ++changes; });
             leave_field(store, row.field);
-            const QString after = in_notation(QString::fromLatin1(row.after), notation);
-            EXPECT_EQ(store.text(row.field), after) << name_of(row.field).toStdString();
+            EXPECT_EQ(store.text(row.field), in_notation(row.after, notation)) << name_of(row.field);
             // A text already in its pattern is no change and recalculates nothing.
             leave_field(store, row.field);
-            EXPECT_EQ(changes, QString::fromLatin1(row.before) == row.after ? 0 : 1);
+            EXPECT_EQ(changes, std::string_view(row.before) == row.after ? 0 : 1);
         }
     }
 }
@@ -56,9 +53,9 @@ TEST(FieldRules, ListenersAddedDuringAChangeHearItSafely)
         for (int i = 0; i < 20; ++i)
             store.add_change_listener([&](Field) { ++heard; });
     });
-    store.set_text(Text1, QStringLiteral("1"));
+    store.set_text(Text1, "1");
     EXPECT_EQ(heard, 20);
 }
 
 } // namespace
-} // namespace vorlenta
+} // namespace vorlenta::testing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The number services in a decimal-point and a decimal-comma locale: every
+// The number services in a decimal-point and a decimal-comma notation: every
 // row is written in "." notation and runs in both.
 
 #include <cmath>
@@ -7,14 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "fields/apiconstants.h"
 #include "fields/number_format.h"
-#include "tests/support/locale_scope.h"
+#include "tests/support/notations.h"
 
-namespace vorlenta {
+namespace vorlenta::testing {
 namespace {
 
-using namespace testing;
 
 struct NumberRow {
     const char *text;
@@ -30,6 +28,7 @@ const NumberRow number_rows[] = {
     {".456", true, 0.456, 0.456f},
     {"5.", true, 5, 5},
     {" 7 ", true, 7, 7},
+    {"\u00a07\u2003", true, 7, 7},
     {"68.2", true, 68.2, 68.2f},
     // Halfway between two singles only after rounding to double first.
     {"1.00000005960464477539062500001", true, 1.0000000596046448, 1.00000012f},
@@ -40,19 +39,19 @@ const NumberRow number_rows[] = {
     {".", false, {}, {}},        {"-", false, {}, {}},     {"1.2.3", false, {}, {}},
     {"5-", false, {}, {}},       {"1e", false, {}, {}},    {"inf", false, {}, {}},
     {"nan", false, {}, {}},      {"0x10", false, {}, {}},  {"1 000", false, {}, {}},
-    {"1,000", false, {}, {}},
+    {"1,000", false, {}, {}},    {"1\xff", false, {}, {}},
 };
 
-TEST(NumberServices, TestAndConvertInTheLocalesNotation)
+TEST(NumberServices, TestAndConvertInTheHostsNotation)
 {
     for (const Notation notation : both_notations) {
-        const ScopedLocale locale(notation);
+        const vorlenta::Notation host = host_notation(notation);
         for (const NumberRow &row : number_rows) {
-            const QString text = in_notation(QString::fromLatin1(row.text), notation);
-            SCOPED_TRACE(text.toStdString());
-            EXPECT_EQ(is_numeric(text), row.numeric);
-            EXPECT_EQ(to_double(text), row.as_double);
-            EXPECT_EQ(to_single(text), row.as_single);
+            const std::string text = in_notation(row.text, notation);
+            SCOPED_TRACE(text);
+            EXPECT_EQ(is_numeric(text, host), row.numeric);
+            EXPECT_EQ(to_double(text, host), row.as_double);
+            EXPECT_EQ(to_single(text, host), row.as_single);
         }
     }
 }
@@ -70,25 +69,25 @@ const RenderRow render_rows[] = {
     {0.456, Pattern::TwoDecimals, "0.46"},    {125000.0, Pattern::TwoDecimals, "125000.00"},
     {99.99999999999999, Pattern::OneDecimal, "100.0"},
     {-0.001, Pattern::TwoDecimals, "0.00"},   {-0.0, Pattern::Whole, "0"},
+    // An exact half goes away from zero; a double just below one stays below.
+    {0.125, Pattern::TwoDecimals, "0.13"},    {2.5, Pattern::Whole, "3"},
+    {0.25, Pattern::OneDecimal, "0.3"},       {-0.5, Pattern::Whole, "-1"},
+    {2.675, Pattern::TwoDecimals, "2.67"},    {1e23, Pattern::Whole, "99999999999999991611392"},
+    {5e-324, Pattern::TwoDecimals, "0.00"},
 };
 
 TEST(NumberServices, RenderThePatternsAndReadThroughThem)
 {
     for (const Notation notation : both_notations) {
-        const ScopedLocale locale(notation);
+        const vorlenta::Notation host = host_notation(notation);
         for (const RenderRow &row : render_rows)
-            EXPECT_EQ(render(row.value, row.pattern), in_notation(QString::fromLatin1(row.text), notation));
-        EXPECT_EQ(render(std::optional<double>(), Pattern::OneDecimal), QString());
-        EXPECT_EQ(read_through_pattern(in_notation(QStringLiteral("12.44"), notation), Pattern::OneDecimal), 12.4f);
-        EXPECT_EQ(read_through_pattern(in_notation(QStringLiteral(".456"), notation), Pattern::TwoDecimals), 0.46f);
-        EXPECT_EQ(read_through_pattern(QStringLiteral("abc"), Pattern::TwoDecimals), std::nullopt);
-        for (const double value : {3.14159265358979, 0.1, 1e20, -2.5e-7, 1e-300})
-            EXPECT_EQ(to_double(render_shortest(value)), value);
-        EXPECT_EQ(render_shortest(2.5), in_notation(QStringLiteral("2.5"), notation));
-        EXPECT_EQ(apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL),
-                  in_notation(QStringLiteral("."), notation));
+            EXPECT_EQ(render(row.value, row.pattern, host), in_notation(row.text, notation)) << row.value;
+        EXPECT_EQ(render(std::optional<double>(), Pattern::OneDecimal, host), "");
+        EXPECT_EQ(read_through_pattern(in_notation("12.44", notation), Pattern::OneDecimal, host), 12.4f);
+        EXPECT_EQ(read_through_pattern(in_notation(".456", notation), Pattern::TwoDecimals, host), 0.46f);
+        EXPECT_EQ(read_through_pattern("abc", Pattern::TwoDecimals, host), std::nullopt);
     }
 }
 
 } // namespace
-} // namespace vorlenta
+} // namespace vorlenta::testing

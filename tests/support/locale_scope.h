@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Runs a test in a given locale and restores the previous default afterwards,
-// and writes "." notation in the decimal-comma notation a user there types.
+// Runs a test in the default locale of a notation (notations.h) and restores
+// the previous default afterwards, and writes "." notation in the
+// decimal-comma notation a user there types.
 
 #include <ostream>
 
 #include <QLocale>
 #include <QString>
+
+#include "tests/support/notations.h"
 
 // Test failures show texts as text.
 inline void PrintTo(const QString &text, std::ostream *out)
@@ -16,8 +19,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace vorlenta::testing {
-
-enum class Notation { Point, Comma };
 
 class ScopedLocale {
 public:
@@ -34,16 +35,9 @@ private:
     QLocale m_previous;
 };
 
-// "." and "," exchanged: the same number as a decimal-comma locale writes it.
-inline QString in_notation(QString text, Notation notation)
+inline QString in_notation(const QString &text, Notation notation)
 {
-    if (notation == Notation::Comma) {
-        for (QChar &c : text)
-            c = c == u'.' ? QChar(u',') : c == u',' ? QChar(u'.') : c;
-    }
-    return text;
+    return QString::fromStdString(in_notation(text.toStdString(), notation));
 }
-
-inline constexpr Notation both_notations[] = {Notation::Point, Notation::Comma};
 
 } // namespace vorlenta::testing

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The module-level settings and helpers of the window. The desktop half
-// (center_form, select_all_text, open_document) lives with the window in app/.
+// The module-level settings of the window. The desktop helpers (center_form,
+// select_all_text, open_document) are in apiconstants_desktop.h.
 
 #include <QString>
 
@@ -16,8 +16,8 @@ inline constexpr int LOCALE_SDECIMAL = 14;
 // separator of its own, which starts from the same locale.
 inline QString DecimalSeparator;
 
-// The user locale's information for the given code, as text; empty when the
-// locale has none for that code. Only LOCALE_SDECIMAL is known.
+// The user locale's (QLocale()) information for the given code, as text;
+// empty when the locale has none for that code. Only LOCALE_SDECIMAL is known.
 QString get_locale_string(int code);
 
 } // namespace vorlenta::apiconstants

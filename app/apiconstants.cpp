@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "apiconstants.h"
 
-#include "number_format.h"
+#include <QLocale>
 
 namespace vorlenta::apiconstants {
 
 QString get_locale_string(int code)
 {
     if (code == LOCALE_SDECIMAL)
-        return decimal_separator();
+        return QLocale().decimalPoint();
     return {};
 }
 
