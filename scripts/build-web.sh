@@ -63,7 +63,7 @@ copyright=${VORLENTA_COPYRIGHT:-$(sed -n 's/^set(VORLENTA_COPYRIGHT "\([^"]*\)".
 [ -n "$web_address" ] && [ -n "$copyright" ] || fail "no web address or copyright line in CMakeLists.txt"
 python3 "$root/web/gen_page.py" "$root/translations" "$root/web/index.html" "$staged" "$web_address" "$copyright"
 
-cp "$root/web/page.css" "$root/web/locale-data.js" "$root/web/manifest.webmanifest" "$staged/"
+cp "$root/web/page.css" "$root/web/manifest.webmanifest" "$staged/"
 # The page's modules as one file, one request: each module's imports are the
 # ones before it, so dropping the import lines and the export words joins them.
 for module in model page main; do
@@ -94,7 +94,7 @@ mv "$staged" "$out"
 rm -rf "$work"
 # What a first visit in English loads, each file gzip-compressed.
 size=0
-for file in index.html page.css locale-data.js main.js vorlenta.wasm manifest.webmanifest; do
+for file in index.html page.css main.js vorlenta.wasm manifest.webmanifest; do
     size=$((size + $(gzip -9 <"$out/$file" | wc -c)))
 done
 echo "The page is in $out: $((size / 1024)) KB gzip-compressed (HTML, CSS, JavaScript, WebAssembly, manifest)."

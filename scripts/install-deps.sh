@@ -3,7 +3,7 @@
 # Installs the Debian packages that are missing, using sudo unless run as
 # root. `install-deps.sh run` installs what building and running the
 # calculator needs; with no argument it installs that and everything the
-# tests, benchmarks, fuzzers and packages need.
+# tests, benchmarks, fuzzers, packages and the page need.
 set -euo pipefail
 
 # Build and run: compiler, CMake, Qt with its translation tools and platform
@@ -24,6 +24,9 @@ if [ "${1:-all}" != run ]; then
         chromium
     )
 fi
+# The page: Debian's emscripten compiles the model to WebAssembly (with its
+# python3 and node).
+[ "${1:-all}" = run ] || packages+=(emscripten)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -69,7 +69,7 @@ async function start() {
   const language = pageLanguage();
   const words = strings(language);
   // The module compiles off the main thread while the locale's number data
-  // loads on it, the slowest step of the start.
+  // loads on it (a page's first number format takes tens of milliseconds).
   const loading = Model.load('vorlenta.wasm');
   const notation = browserNotation();
   const model = await loading;
