@@ -71,7 +71,7 @@ test('layout fits phone and desktop in every language', async t => {
                 english ??= caption;
                 assert.ok(locale === 'en-US' || caption !== english, `the page speaks ${locale}`);
                 for (const tab of [0, 1]) {
-                    await page.click(`#SSTab1_${tab}`);
+                    if (tab) await page.click('#SSTab1_1'); // clicking the shown tab would leave Text11
                     assert.deepEqual(await page.evaluate(layoutFaults), [], `tab ${tab}`);
                     await page.screenshot({ path: join(shots, `page-${form}-${locale.slice(0, 2)}-tab${tab}.png`), fullPage: true });
                 }
