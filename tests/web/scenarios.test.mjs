@@ -63,6 +63,10 @@ class PagePlayer {
             assert.equal(this.messages.length, 1, 'one message');
             if (this.english) assert.equal(this.messages[0], 'Please insert body mass first.');
             this.messages = [];
+        } else if (name === 'menu') {
+            await page.click('#mnufile');
+            assert.equal(await page.isVisible('#mnuhelp'), true, 'the menu opens');
+            await page.click('#mnufile');
         } else if (keys[name]) await page.keyboard.press(keys[name]);
         else assert.fail(`unknown step ${name}`);
         await this.answer();
