@@ -20,8 +20,6 @@ class FieldEdit : public QLineEdit {
 public:
     FieldEdit(Field field, QWidget *parent = nullptr);
 
-    Field field() const { return m_field; }
-
     // Shows a text the program wrote, whole, whatever the field's limit.
     void show_text(const QString &text);
 

@@ -118,11 +118,9 @@ void frm_calc::build_controls()
             control = m_frames[entry.frame] = new QGroupBox(name, container);
             control->setFont(bold(regular));
             break;
-        case ControlKind::ExchangeButton: {
-            const auto which = name == u"Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2;
-            control = m_buttons[which] = new ExchangeButtonWidget(name, container);
+        case ControlKind::ExchangeButton:
+            control = m_buttons[entry.button] = new ExchangeButtonWidget(name, container);
             break;
-        }
         case ControlKind::TextBox:
             control = m_fields[entry.field] = new FieldEdit(entry.field, container);
             control->setFont(regular);
@@ -194,15 +192,15 @@ bool frm_calc::eventFilter(QObject *watched, QEvent *event)
 
 frm_calc::Captions frm_calc::captions_after_load() const
 {
-    Captions captions;
+    Captions captions{.controls = {}, .tabs = {m_strings.load(string_id::tab0), m_strings.load(string_id::tab1)}};
     for (const LayoutEntry &entry : layout_table()) {
         if (entry.caption_id) {
             if (const std::optional<QString> text = m_strings.load(entry.caption_id))
-                captions[&entry] = *text;
+                captions.controls[&entry] = *text;
         } else if (entry.kind == ControlKind::LinkLabel) {
-            captions[&entry] = QString::fromUtf8(version_info::web_address);
+            captions.controls[&entry] = QString::fromUtf8(version_info::web_address);
         } else if (stands_centred(entry)) {
-            captions[&entry] = QString::fromUtf8(version_info::legal_copyright);
+            captions.controls[&entry] = QString::fromUtf8(version_info::legal_copyright);
         }
     }
     return captions;
@@ -228,15 +226,17 @@ void frm_calc::Form_Load(const Captions &captions)
             m_model.store().set_text(entry.field, zero);
     }
 
-    with_string(string_id::tab0, [this](const QString &s) { m_tabs->setTabText(0, s); });
-    with_string(string_id::tab1, [this](const QString &s) { m_tabs->setTabText(1, s); });
+    for (int tab = 0; tab < 2; ++tab) {
+        if (const std::optional<QString> &caption = captions.tabs[std::size_t(tab)])
+            m_tabs->setTabText(tab, *caption);
+    }
     m_tabs->setCurrentIndex(0);
 
     // The labels and frames take their captions (the labels are placed once
     // all have theirs); the link opens what it shows.
     for (const auto &[control, entry] : m_controls) {
-        const auto caption = captions.find(entry);
-        if (caption == captions.end())
+        const auto caption = captions.controls.find(entry);
+        if (caption == captions.controls.end())
             continue;
         if (auto *frame = qobject_cast<QGroupBox *>(control))
             frame->setTitle(caption->second);

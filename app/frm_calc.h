@@ -7,7 +7,9 @@
 // and clicks to it; the model reads and writes numbers in the notation of the
 // default locale (QLocale()) at the window's creation.
 
+#include <array>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include <QMainWindow>
@@ -38,10 +40,15 @@ public:
     CalcModel &model() { return m_model; }
 
 private:
-    // The caption loading gives each frame and label: from the string table,
-    // or from the version information for the lines under the tabs. A control
-    // whose string the table lacks has none here and keeps its designed one.
-    using Captions = std::map<const LayoutEntry *, QString>;
+    // The captions loading gives, worked out once for the layout and the
+    // load: each frame's and label's, from the string table or, for the lines
+    // under the tabs, from the version information; and the two tabs'. A
+    // control whose string the table lacks has none here and keeps its
+    // designed one.
+    struct Captions {
+        std::map<const LayoutEntry *, QString> controls;
+        std::array<std::optional<QString>, 2> tabs;
+    };
 
     void build_controls();
     void build_menu();

@@ -18,11 +18,11 @@ void frm_calc::apply_layout(const Captions &captions)
 {
     const FitInputs inputs{
         .caption = [&captions](const LayoutEntry &entry) {
-            const auto found = captions.find(&entry);
-            return found == captions.end() ? QString::fromLatin1(entry.name) : found->second;
+            const auto found = captions.controls.find(&entry);
+            return found == captions.controls.end() ? QString::fromLatin1(entry.name) : found->second;
         },
-        .tab_captions = {m_strings.load(string_id::tab0).value_or(QStringLiteral("Tab 0")),
-                         m_strings.load(string_id::tab1).value_or(QStringLiteral("Tab 1"))},
+        // The designed captions where the table has none.
+        .tab_captions = {captions.tabs[0].value_or(m_tabs->tabText(0)), captions.tabs[1].value_or(m_tabs->tabText(1))},
         .regular = font(),
         .bold = bold(font()),
     };

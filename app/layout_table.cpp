@@ -13,27 +13,27 @@ using enum Panel;
 
 constexpr LayoutEntry frame(Panel panel, Container tab, int caption, Twips place, int tab_index)
 {
-    return {name_of(panel), Frame, tab, panel, place, tab_index, caption, {}, true};
+    return {name_of(panel), Frame, tab, panel, place, tab_index, caption, {}, {}, true};
 }
 constexpr LayoutEntry text_box(Field field, Twips place, int tab_index)
 {
-    return {entry_of(field).name, TextBox, Container::Frame, entry_of(field).panel, place, tab_index, 0, field, false};
+    return {entry_of(field).name, TextBox, Container::Frame, entry_of(field).panel, place, tab_index, 0, field, {}, false};
 }
 constexpr LayoutEntry label(const char *name, int caption, Field captions, Twips place, int tab_index)
 {
-    return {name, Label, Container::Frame, entry_of(captions).panel, place, tab_index, caption, captions, false};
+    return {name, Label, Container::Frame, entry_of(captions).panel, place, tab_index, caption, captions, {}, false};
 }
 constexpr LayoutEntry button(vorlenta::ExchangeButton which, Panel in, Twips place, int tab_index)
 {
-    return {name_of(which), ExchangeButton, Container::Frame, in, place, tab_index, 0, {}, true};
+    return {name_of(which), ExchangeButton, Container::Frame, in, place, tab_index, 0, {}, which, true};
 }
 constexpr LayoutEntry line(const char *name, ControlKind kind, int caption, bool bold, Twips place, int tab_index)
 {
-    return {name, kind, Container::Window, {}, place, tab_index, caption, {}, bold};
+    return {name, kind, Container::Window, {}, place, tab_index, caption, {}, {}, bold};
 }
 
 constexpr std::array rows{
-    LayoutEntry{"SSTab1", TabControl, Container::Window, {}, {120, 120, 5055, 3975}, 12, 0, {}, true},
+    LayoutEntry{"SSTab1", TabControl, Container::Window, {}, {120, 120, 5055, 3975}, 12, 0, {}, {}, true},
     frame(Frame7, Container::Tab0, 318, {1440, 480, 3495, 975}, 52),
     button(vorlenta::ExchangeButton::Command1, Frame7, {1080, 480, 855, 285}, 2),
     text_box(Text23, {2040, 480, 735, 285}, 3),

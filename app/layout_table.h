@@ -33,6 +33,7 @@ struct LayoutEntry {
     int tab_index;
     int caption_id;  // the string that captions it at load; 0 for none
     Field field;     // a text box's field; the field a label in a frame captions
+    ExchangeButton button; // an exchange button's own
     bool bold;       // a label whose caption is bold
 };
 

@@ -2,22 +2,19 @@
 #include <QApplication>
 
 #include "frm_calc.h"
-#include "notice_box.h"
 #include "translations.h"
+#include "version_info.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlenta"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlenta"));
-    QApplication::setApplicationVersion(QStringLiteral(VORLENTA_VERSION));
+    QApplication::setApplicationVersion(QString::fromUtf8(vorlenta::version_info::version));
     QApplication::setDesktopFileName(QStringLiteral("vorlenta"));
 
     // Words in the user's interface language; numbers follow the numeric locale.
     const vorlenta::Translations translations(QLocale::system());
-
-    // The program ships the expression evaluator; its notices show as message boxes.
-    vorlenta::install_notice_box();
 
     vorlenta::frm_calc window;
     window.show();

@@ -22,7 +22,6 @@ public:
     explicit StringTable(QHash<int, QString> strings) : m_strings(std::move(strings)) {}
 
     std::optional<QString> load(int id) const;
-    const QHash<int, QString> &strings() const { return m_strings; }
 
 private:
     QHash<int, QString> m_strings;
@@ -37,7 +36,6 @@ inline constexpr int menu_exit = 177;
 inline constexpr int help_page_path = 458;
 inline constexpr int tab0 = 210;
 inline constexpr int tab1 = 211;
-inline constexpr int visit_line = 461;
 inline constexpr int insert_body_mass = 321;
 } // namespace string_id
 

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
-// CEval::Evaluate against muparser on the same expressions, in one run.
+// CEval::Evaluate against tinyexpr and muparser on the same expressions, in
+// one run.
 //
-// For each expression three timings: vorlenta (one CEval, Evaluate each time),
+// For each expression up to four timings: vorlenta (one CEval, Evaluate each
+// time), tinyexpr (te_compile, te_eval and te_free each time: it parses
+// afresh; only when ../shared/anchors/tinyexpr was there at configure time),
 // muparser (one parser, SetExpr and Eval each time, so it parses afresh) and
 // muparser_new (a new parser for every expression, as a caller holding no
-// parser would). After the runs a table gives the ratios of expressions per
-// second. With --min_ratio=R the program fails when vorlenta is not at least R
-// times as fast as muparser (SetExpr and Eval) on every expression.
+// parser would). Before timing, every result must equal tinyexpr's to the bit.
+// After the runs a table gives the ratios of expressions per second. With
+// --min_ratio=R the program fails when vorlenta is not at least R times as
+// fast as muparser (SetExpr and Eval) on every expression, with
+// --min_tinyexpr_ratio=R likewise against tinyexpr.
 
 #include <cmath>
 #include <cstdio>
@@ -21,10 +26,13 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
-#include <QLocale>
-#include <QString>
-
 #include <vorlenta/eval.h>
+
+#ifdef VORLENTA_BENCH_TINYEXPR
+extern "C" {
+#include <tinyexpr.h>
+}
+#endif
 
 namespace {
 
@@ -32,8 +40,8 @@ using vorlenta::CEval;
 
 struct BenchCase {
     std::string name;
-    QString vorlenta;  // in the evaluator's syntax
-    std::string muparser; // the same computation in muparser's; empty: vorlenta alone
+    std::string vorlenta; // in the evaluator's syntax
+    std::string muparser; // the same computation in muparser's (and tinyexpr's); empty: too long for muparser
     double expected = 0; // without muparser: the value, summed term by term as doubles
 };
 
@@ -90,21 +98,21 @@ std::vector<BenchCase> bench_cases()
     std::vector<BenchCase> cases;
     const auto add = [&](const std::string &name, const std::string &expression, double value) {
         const bool alone = expression.size() >= 20000;
-        cases.push_back({name, QString::fromStdString(expression), alone ? "" : expression, value});
+        cases.push_back({name, expression, alone ? "" : expression, value});
     };
     double value = 0;
     const std::string sum200 = long_sum(200);
     cases = {
-        {"short", QStringLiteral("1+2*3"), "1+2*3"},
-        {"parentheses", QStringLiteral("(1+2)*3-4/5"), "(1+2)*3-4/5"},
-        {"power_chain", QStringLiteral("2^3^2"), "(2^3)^2"},
-        {"functions", QStringLiteral("S(16)+E(0.5)-L(2)"), "sqrt(16)+exp(0.5)-ln(2)"},
-        {"symbols", QStringLiteral("mass*9.81+height/2"), "mass*9.81+height/2"},
-        {"signs", QStringLiteral("-(3.5+x)*(y-1.25)/2"), "-(3.5+x)*(y-1.25)/2"},
-        {"nested", QStringLiteral("((((1+2)*3)-4)/5)^2"), "((((1+2)*3)-4)/5)^2"},
-        {"ten_symbols", QStringLiteral("mass*x+height*y-mass/height+x*y-mass*height"),
+        {"short", "1+2*3", "1+2*3"},
+        {"parentheses", "(1+2)*3-4/5", "(1+2)*3-4/5"},
+        {"power_chain", "2^3^2", "(2^3)^2"},
+        {"functions", "S(16)+E(0.5)-L(2)", "sqrt(16)+exp(0.5)-ln(2)"},
+        {"symbols", "mass*9.81+height/2", "mass*9.81+height/2"},
+        {"signs", "-(3.5+x)*(y-1.25)/2", "-(3.5+x)*(y-1.25)/2"},
+        {"nested", "((((1+2)*3)-4)/5)^2", "((((1+2)*3)-4)/5)^2"},
+        {"ten_symbols", "mass*x+height*y-mass/height+x*y-mass*height",
          "mass*x+height*y-mass/height+x*y-mass*height"},
-        {"sum_200_chars", QString::fromStdString(sum200), sum200},
+        {"sum_200_chars", sum200, sum200},
     };
     for (const std::size_t length : {100, 32000}) {
         const std::string sum = long_sum(length, " + ", &value);
@@ -117,14 +125,42 @@ std::vector<BenchCase> bench_cases()
 
 void define_symbols(CEval &eval)
 {
-    eval.m_SymbolTable.Add(QStringLiteral("mass"), Mass);
-    eval.m_SymbolTable.Add(QStringLiteral("height"), Height);
-    eval.m_SymbolTable.Add(QStringLiteral("x"), X);
-    eval.m_SymbolTable.Add(QStringLiteral("y"), Y);
-    eval.m_SymbolTable.Add(QStringLiteral("rider_mass"), RiderMass);
-    eval.m_SymbolTable.Add(QStringLiteral("bike_mass"), BikeMass);
-    eval.m_SymbolTable.Add(QStringLiteral("wheel_size"), WheelSize);
+    eval.set_decimal_separator('.');
+    eval.m_SymbolTable.Add("mass", Mass);
+    eval.m_SymbolTable.Add("height", Height);
+    eval.m_SymbolTable.Add("x", X);
+    eval.m_SymbolTable.Add("y", Y);
+    eval.m_SymbolTable.Add("rider_mass", RiderMass);
+    eval.m_SymbolTable.Add("bike_mass", BikeMass);
+    eval.m_SymbolTable.Add("wheel_size", WheelSize);
 }
+
+#ifdef VORLENTA_BENCH_TINYEXPR
+// tinyexpr reads the variables through pointers, like muparser.
+const double te_values[] = {Mass, Height, X, Y, RiderMass, BikeMass, WheelSize};
+const te_variable te_variables[] = {
+    {"mass", &te_values[0], TE_VARIABLE, nullptr}, {"height", &te_values[1], TE_VARIABLE, nullptr},
+    {"x", &te_values[2], TE_VARIABLE, nullptr}, {"y", &te_values[3], TE_VARIABLE, nullptr},
+    {"rider_mass", &te_values[4], TE_VARIABLE, nullptr}, {"bike_mass", &te_values[5], TE_VARIABLE, nullptr},
+    {"wheel_size", &te_values[6], TE_VARIABLE, nullptr}};
+
+double tinyexpr_once(const std::string &expression)
+{
+    int error = 0;
+    te_expr *compiled = te_compile(expression.c_str(), te_variables, 7, &error);
+    const double value = compiled ? te_eval(compiled) : NAN;
+    te_free(compiled);
+    return value;
+}
+
+void tinyexpr_compile_and_evaluate(benchmark::State &state, const BenchCase &bench)
+{
+    const std::string expression = bench.muparser.empty() ? bench.vorlenta : bench.muparser;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tinyexpr_once(expression));
+    state.SetItemsProcessed(state.iterations());
+}
+#endif
 
 // muparser keeps pointers to the variables it reads.
 struct MuVariables {
@@ -185,6 +221,13 @@ bool same_values(const std::vector<BenchCase> &cases)
         bool noticed = false; // an expression the evaluator refuses measures nothing
         eval.set_notice_handler([&](const vorlenta::Notice &) { noticed = true; });
         const double ours = eval.Evaluate(bench.vorlenta);
+#ifdef VORLENTA_BENCH_TINYEXPR
+        const double tiny = tinyexpr_once(bench.muparser.empty() ? bench.vorlenta : bench.muparser);
+        if (std::memcmp(&ours, &tiny, sizeof ours) != 0) {
+            std::fprintf(stderr, "%s: vorlenta %.17g, tinyexpr %.17g\n", bench.name.c_str(), ours, tiny);
+            same = false;
+        }
+#endif
         if (bench.muparser.empty()) {
             if (noticed || ours != bench.expected) {
                 std::fprintf(stderr, "%s: vorlenta %.17g, expected %.17g\n", bench.name.c_str(), ours,
@@ -229,13 +272,13 @@ public:
 
 int main(int argc, char **argv)
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-
-    double min_ratio = 0.0;
+    double min_ratio = 0.0, min_tinyexpr_ratio = 0.0;
     std::vector<char *> arguments;
     for (int i = 0; i < argc; ++i) {
         if (std::strncmp(argv[i], "--min_ratio=", 12) == 0)
             min_ratio = std::atof(argv[i] + 12);
+        else if (std::strncmp(argv[i], "--min_tinyexpr_ratio=", 21) == 0)
+            min_tinyexpr_ratio = std::atof(argv[i] + 21);
         else
             arguments.push_back(argv[i]);
     }
@@ -247,6 +290,9 @@ int main(int argc, char **argv)
         return 2;
     for (const BenchCase &bench : cases) {
         benchmark::RegisterBenchmark(("vorlenta/" + bench.name).c_str(), vorlenta_evaluate, bench);
+#ifdef VORLENTA_BENCH_TINYEXPR
+        benchmark::RegisterBenchmark(("tinyexpr/" + bench.name).c_str(), tinyexpr_compile_and_evaluate, bench);
+#endif
         if (bench.muparser.empty())
             continue;
         benchmark::RegisterBenchmark(("muparser/" + bench.name).c_str(), muparser_set_and_evaluate,
@@ -260,31 +306,31 @@ int main(int argc, char **argv)
     benchmark::Shutdown();
 
     bool goal_met = true;
-    std::printf("\n%-18s %7s %12s %12s %12s %10s %14s %16s\n", "expression", "chars", "vorlenta us",
-                "muparser us", "mu_new us", "ratio", "ratio vs new", "vorlenta ns/char");
+    // Nanoseconds per expression, and how many times as fast vorlenta is.
+    std::printf("\n%-16s %6s %11s %11s %8s %11s %8s %11s %8s %9s\n", "expression", "chars", "vorlenta ns",
+                "tinyexpr ns", "ratio", "muparser ns", "ratio", "mu_new ns", "ratio", "ns/char");
+    const auto cell = [&](const std::string &side, const BenchCase &bench, double ours, double min) {
+        const auto theirs = reporter.nanoseconds.find(side + "/" + bench.name);
+        if (theirs == reporter.nanoseconds.end()) {
+            std::printf(" %11s %8s", "-", "-");
+            return;
+        }
+        std::printf(" %11.0f %7.2fx", theirs->second, theirs->second / ours);
+        goal_met = goal_met && theirs->second / ours >= min;
+    };
     for (const BenchCase &bench : cases) {
         const auto ours = reporter.nanoseconds.find("vorlenta/" + bench.name);
-        const auto theirs = reporter.nanoseconds.find("muparser/" + bench.name);
-        const auto fresh = reporter.nanoseconds.find("muparser_new/" + bench.name);
         if (ours == reporter.nanoseconds.end())
             continue; // filtered out
-        const double per_char = ours->second / double(bench.vorlenta.size());
-        if (theirs == reporter.nanoseconds.end() || fresh == reporter.nanoseconds.end()) {
-            std::printf("%-18s %7lld %12.3f %12s %12s %10s %14s %16.2f\n", bench.name.c_str(),
-                        static_cast<long long>(bench.vorlenta.size()), ours->second / 1000, "-", "-",
-                        "-", "-", per_char);
-            continue;
-        }
-        const double ratio = theirs->second / ours->second;
-        std::printf("%-18s %7lld %12.3f %12.3f %12.3f %9.2fx %13.2fx %16.2f\n", bench.name.c_str(),
-                    static_cast<long long>(bench.vorlenta.size()), ours->second / 1000,
-                    theirs->second / 1000, fresh->second / 1000, ratio, fresh->second / ours->second,
-                    per_char);
-        goal_met = goal_met && ratio >= min_ratio;
+        std::printf("%-16s %6zu %11.0f", bench.name.c_str(), bench.vorlenta.size(), ours->second);
+        cell("tinyexpr", bench, ours->second, min_tinyexpr_ratio);
+        cell("muparser", bench, ours->second, min_ratio);
+        cell("muparser_new", bench, ours->second, 0.0);
+        std::printf(" %9.2f\n", ours->second / double(bench.vorlenta.size()));
     }
     if (!goal_met) {
-        std::printf("vorlenta is less than %.2f times as fast as muparser on some expression\n",
-                    min_ratio);
+        std::printf("vorlenta is less than %.2f times as fast as muparser or %.2f times as fast as tinyexpr "
+                    "on some expression\n", min_ratio, min_tinyexpr_ratio);
         return 1;
     }
     return 0;

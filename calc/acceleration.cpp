@@ -13,14 +13,14 @@ Checked<float> acceleration(Checked<float> d1, Checked<float> t1, Checked<float>
 void accel_calculation(TextStore &store)
 {
     Checked<float> t1, d1, t2, d2;
-    t1.step(read_through(store, Field::Text7, Pattern::TwoDecimals));
-    d1.step(read_through(store, Field::Text6, Pattern::TwoDecimals));
-    t2.step(read_through(store, Field::Text9, Pattern::TwoDecimals));
-    d2.step(read_through(store, Field::Text8, Pattern::TwoDecimals));
+    t1.step(read_through(store, Quantity::Time1, Pattern::TwoDecimals));
+    d1.step(read_through(store, Quantity::Distance1, Pattern::TwoDecimals));
+    t2.step(read_through(store, Quantity::Time2, Pattern::TwoDecimals));
+    d2.step(read_through(store, Quantity::Distance2, Pattern::TwoDecimals));
 
     Checked<float> a = 0.0f;
     a.step(acceleration(d1, t1, d2, t2));
-    write(store, Field::Text10, a, Pattern::TwoDecimals);
+    write(store, Quantity::Acceleration, a, Pattern::TwoDecimals);
 }
 
 } // namespace vorlenta

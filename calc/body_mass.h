@@ -27,7 +27,7 @@ struct BodyMass {
 // cycling power.
 constexpr bool needs_body_mass(Panel panel)
 {
-    return panel == Panel::Frame3 || panel == Panel::Frame4;
+    return panel == panel_of(Quantity::FatFreeMass) || panel == panel_of(Quantity::Power);
 }
 
 } // namespace vorlenta

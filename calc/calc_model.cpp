@@ -81,29 +81,29 @@ void CalcModel::Command2_Click()
 
 void CalcModel::field_changed(Field field)
 {
-    switch (field) {
-    case Field::Text2:
-    case Field::Text3:
+    switch (quantity_of(field)) {
+    case Quantity::Load:
+    case Quantity::Repetitions:
         onerm_calculation(m_store, m_body);
         break;
-    case Field::Text6:
-    case Field::Text7:
-    case Field::Text8:
-    case Field::Text9:
+    case Quantity::Distance1:
+    case Quantity::Time1:
+    case Quantity::Distance2:
+    case Quantity::Time2:
         accel_calculation(m_store);
         break;
-    case Field::Text11:
+    case Quantity::BodyMass:
         Text11_Change();
         break;
-    case Field::Text12:
-    case Field::Text14:
+    case Quantity::BodyFat:
+    case Quantity::TargetBodyFat:
         ffm_calculation(m_store, m_body);
         break;
-    case Field::Text16:
-    case Field::Text17:
-    case Field::Text18:
-    case Field::Text19: // the results too: their writes rerun the calculation
-    case Field::Text20:
+    case Quantity::Speed:
+    case Quantity::BikeMass:
+    case Quantity::Grade:
+    case Quantity::Power: // the results too: their writes rerun the calculation
+    case Quantity::PowerPerKg:
         calculate_cycling_power(m_store, m_body);
         break;
     default: // the conversion fields and the other results run nothing
@@ -115,7 +115,7 @@ void CalcModel::Text11_Change()
 {
     // One reading of the field: a text that does not convert leaves the body
     // mass as it was, and then the field no longer shows it.
-    const Checked<float> typed = read_single(m_store, Field::Text11);
+    const Checked<float> typed = read_single(m_store, Quantity::BodyMass);
     m_body.kg.step(typed);
     m_body.shown = typed.is_set();
     set_panels_enabled(m_body.enables_panels());

@@ -37,18 +37,21 @@ CyclingPower cycling_power(Checked<float> v, Checked<float> bike_mass, Checked<f
 
 void calculate_cycling_power(TextStore &store, const BodyMass &body)
 {
-    // The inputs are rounded to two decimals before any arithmetic.
-    Checked<float> speed, bike_mass, grade = 0.0f;
-    speed.step(read_through(store, Field::Text16, Pattern::TwoDecimals));
-    bike_mass.step(read_through(store, Field::Text17, Pattern::TwoDecimals));
-    grade.step(read_through(store, Field::Text18, Pattern::TwoDecimals));
+    // The inputs are rounded to two decimals before any arithmetic. Speed and
+    // bike mass stay unset when they cannot be read, the grade stays 0.
+    Checked<float> speed;
+    Checked<float> bike_mass;
+    Checked<float> grade = 0.0f;
+    speed.step(read_through(store, Quantity::Speed, Pattern::TwoDecimals));
+    bike_mass.step(read_through(store, Quantity::BikeMass, Pattern::TwoDecimals));
+    grade.step(read_through(store, Quantity::Grade, Pattern::TwoDecimals));
 
     const CyclingPower power = cycling_power(speed, bike_mass, grade, body.kg);
 
     // Each write may run this calculation again, nested, through the field's
     // change event; power is a copy, so a nested run changes nothing here.
-    write(store, Field::Text19, power.watts, Pattern::Whole);
-    write(store, Field::Text20, power.watts_per_kg, Pattern::OneDecimal);
+    write(store, Quantity::Power, power.watts, Pattern::Whole);
+    write(store, Quantity::PowerPerKg, power.watts_per_kg, Pattern::OneDecimal);
 }
 
 } // namespace vorlenta

@@ -28,17 +28,17 @@ Checked<float> target_body_mass(Checked<float> body_mass, Checked<float> body_fa
 
 void ffm_calculation(TextStore &store, const BodyMass &body)
 {
-    if (!body.shown || !holds_number(store, Field::Text12))
+    if (!body.shown || !holds_number(store, Quantity::BodyFat))
         return;
     Checked<float> bf;
-    bf.step(read_single(store, Field::Text12));
-    write(store, Field::Text13, fat_free_mass(body.kg, bf), Pattern::TwoDecimals);
+    bf.step(read_single(store, Quantity::BodyFat));
+    write(store, Quantity::FatFreeMass, fat_free_mass(body.kg, bf), Pattern::TwoDecimals);
 
-    if (!holds_number(store, Field::Text14))
+    if (!holds_number(store, Quantity::TargetBodyFat))
         return;
     Checked<float> tbf;
-    tbf.step(read_single(store, Field::Text14));
-    write(store, Field::Text15, target_body_mass(body.kg, bf, tbf), Pattern::TwoDecimals);
+    tbf.step(read_single(store, Quantity::TargetBodyFat));
+    write(store, Quantity::TargetBodyMass, target_body_mass(body.kg, bf, tbf), Pattern::TwoDecimals);
 }
 
 } // namespace vorlenta

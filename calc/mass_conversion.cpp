@@ -9,10 +9,10 @@ namespace {
 constexpr double pounds_per_kilogram = 2.2;
 
 // The field's number rounded to one decimal, or 0 when it holds none.
-Checked<float> read_source(const TextStore &store, Field field)
+Checked<float> read_source(const TextStore &store, Quantity quantity)
 {
     Checked<float> value = 0.0f;
-    value.step(read_through(store, field, Pattern::OneDecimal));
+    value.step(read_through(store, quantity, Pattern::OneDecimal));
     return value;
 }
 
@@ -31,21 +31,21 @@ Checked<float> pounds_from_kilograms(Checked<float> kilograms)
 void lbtokg(TextStore &store)
 {
     Checked<double> kg;
-    kg.step(kilograms_from_pounds(read_source(store, Field::Text23)));
-    write(store, Field::Text1, kg, Pattern::OneDecimal);
+    kg.step(kilograms_from_pounds(read_source(store, Quantity::Pounds)));
+    write(store, Quantity::Kilograms, kg, Pattern::OneDecimal);
 }
 
 void kgtolb(TextStore &store)
 {
     Checked<float> lb;
-    lb.step(pounds_from_kilograms(read_source(store, Field::Text1)));
+    lb.step(pounds_from_kilograms(read_source(store, Quantity::Kilograms)));
     if (lb.is_set())
-        write(store, Field::Text23, lb, Pattern::OneDecimal);
+        write(store, Quantity::Pounds, lb, Pattern::OneDecimal);
 }
 
 void exchange_mass_units(TextStore &store)
 {
-    if (double_or_zero(store, Field::Text1) == 0.0)
+    if (double_or_zero(store, Quantity::Kilograms) == 0.0)
         lbtokg(store);
     else
         kgtolb(store);

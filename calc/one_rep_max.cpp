@@ -22,14 +22,14 @@ OneRepMax one_rep_max(Checked<float> load, Checked<float> reps, Checked<float> b
 
 void onerm_calculation(TextStore &store, const BodyMass &body)
 {
-    if (!body.shown || !holds_number(store, Field::Text2) || !holds_number(store, Field::Text3))
+    if (!body.shown || !holds_number(store, Quantity::Load) || !holds_number(store, Quantity::Repetitions))
         return;
     Checked<float> load, reps;
-    load.step(read_single(store, Field::Text2));
-    reps.step(read_single(store, Field::Text3));
+    load.step(read_single(store, Quantity::Load));
+    reps.step(read_single(store, Quantity::Repetitions));
     const OneRepMax max = one_rep_max(load, reps, body.kg);
-    write(store, Field::Text4, max.estimate, Pattern::TwoDecimals);
-    write(store, Field::Text5, max.per_kg, Pattern::TwoDecimals);
+    write(store, Quantity::OneRepMax, max.estimate, Pattern::TwoDecimals);
+    write(store, Quantity::OneRepMaxPerKg, max.per_kg, Pattern::TwoDecimals);
 }
 
 } // namespace vorlenta

@@ -17,7 +17,7 @@ QString arithmetic_words(const Notice &notice)
     case eval_errors::Overflow:
         return QStringLiteral("a number or result too large");
     default:
-        return notice.text;
+        return QString::fromStdString(notice.text);
     }
 }
 
@@ -31,7 +31,7 @@ int position_after(std::string_view bytes, std::size_t offset)
 
 LineEvaluator::LineEvaluator(QChar decimal_separator)
 {
-    m_eval.set_decimal_separator(decimal_separator);
+    m_eval.set_decimal_separator(char(decimal_separator.unicode()));
     m_eval.set_notice_handler([this](const Notice &notice) {
         m_noticed = true;
         m_notice = arithmetic_words(notice);
@@ -42,18 +42,18 @@ LineResult LineEvaluator::evaluate(const QString &expression)
 {
     m_noticed = false;
     try {
-        const double value = m_eval.Evaluate(expression);
+        const double value = m_eval.Evaluate(expression.toStdString());
         if (m_noticed)
             return {Outcome::ArithmeticFault, m_notice};
         return {Outcome::Value, number_text(value)};
     } catch (const EvalError &error) {
         if (error.number() == eval_errors::SyntaxFault)
-            return {Outcome::SyntaxFault, error.description(), error.position()};
+            return {Outcome::SyntaxFault, QString::fromStdString(error.description()), error.position()};
         if (error.number() == eval_errors::Overflow)
             return {Outcome::ArithmeticFault,
                     QStringLiteral("too long or too deeply nested to evaluate "
                                    "(32,767 characters or 32,760 open operators at most)")};
-        return {Outcome::ArithmeticFault, error.description()};
+        return {Outcome::ArithmeticFault, QString::fromStdString(error.description())};
     }
 }
 

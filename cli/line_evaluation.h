@@ -32,7 +32,7 @@ public:
     explicit LineEvaluator(QChar decimal_separator);
 
     CEval &evaluator() { return m_eval; }
-    QChar decimal_separator() const { return m_eval.decimal_separator(); }
+    QChar decimal_separator() const { return QChar(m_eval.decimal_separator()); }
 
     LineResult evaluate(const QString &expression);
 

@@ -168,10 +168,11 @@ int main(int argc, char *argv[])
         if (!value)
             return usage_error(QStringLiteral("%1 %2: '%3' is no number in the notation with \"%4\"")
                                    .arg(option, definition, text, run.line().decimal_separator()));
-        if (symbols.IsSymbolDefined(name))
-            symbols.Value(name, *value); // the last definition counts
+        const std::string utf8_name = name.toStdString();
+        if (symbols.IsSymbolDefined(utf8_name))
+            symbols.Value(utf8_name, *value); // the last definition counts
         else
-            symbols.Add(name, *value);
+            symbols.Add(utf8_name, *value);
     }
 
     if (options.expressions.empty()) {

@@ -7,28 +7,21 @@
 #include <cstdint>
 #include <limits>
 
-#include <QString>
-
-#include "eval/runtime_error.h"
+#include "eval/errors.h"
 
 namespace vorlenta {
 
-inline std::int16_t add16(std::int16_t value, int delta, const QString &source)
-{
-    const int sum = int(value) + delta;
-    if (sum > std::numeric_limits<std::int16_t>::max()
-        || sum < std::numeric_limits<std::int16_t>::min())
-        throw runtime_error(eval_errors::Overflow, source);
-    return std::int16_t(sum);
-}
-
 // A count held in a wider type, narrowed to 16 bits with overflow detection.
-inline std::int16_t to16(long long count, const QString &source)
+inline std::int16_t to16(long long count, const char *source)
 {
-    if (count > std::numeric_limits<std::int16_t>::max()
-        || count < std::numeric_limits<std::int16_t>::min())
+    if (count > std::numeric_limits<std::int16_t>::max() || count < std::numeric_limits<std::int16_t>::min())
         throw runtime_error(eval_errors::Overflow, source);
     return std::int16_t(count);
+}
+
+inline std::int16_t add16(std::int16_t value, int delta, const char *source)
+{
+    return to16((long long)value + delta, source);
 }
 
 } // namespace vorlenta

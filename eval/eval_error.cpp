@@ -1,41 +1,76 @@
 // SPDX-License-Identifier: MIT
 #include <vorlenta/eval/eval_error.h>
 
-#include "eval/runtime_error.h"
+#include "eval/errors.h"
 
 namespace vorlenta {
 
-QString runtime_message(std::int32_t number)
+class EvalError::Private {
+public:
+    std::int32_t number;
+    std::string source;
+    std::string description;
+    int position;
+    std::string what;
+};
+
+const char *runtime_message(std::int32_t number)
 {
     switch (number) {
     case eval_errors::InvalidArgument:
-        return QStringLiteral("Invalid procedure call or argument");
+        return "Invalid procedure call or argument";
     case eval_errors::Overflow:
-        return QStringLiteral("Overflow");
+        return "Overflow";
     case eval_errors::DivisionByZero:
-        return QStringLiteral("Division by zero");
+        return "Division by zero";
     case eval_errors::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return "Type mismatch";
     default:
-        return {};
+        return "";
     }
 }
 
-EvalError runtime_error(std::int32_t number, const QString &source)
+EvalError runtime_error(std::int32_t number, const char *source)
 {
     return EvalError(number, source, runtime_message(number));
 }
 
-EvalError::EvalError(std::int32_t number, QString source, QString description, int position)
-    : m_number(number), m_source(std::move(source)), m_description(std::move(description)),
-      m_position(position)
+EvalError::EvalError(std::int32_t number, std::string source, std::string description, int position)
 {
-    QString what = QString::number(m_number) + QStringLiteral(", ") + m_description;
-    if (m_position > 0)
-        what += QStringLiteral(" (position %1)").arg(m_position);
-    m_what = what.toStdString();
+    std::string what = std::to_string(number) + ", " + description;
+    if (position > 0)
+        what += " (position " + std::to_string(position) + ")";
+    d = std::make_shared<const Private>(
+        Private{number, std::move(source), std::move(description), position, std::move(what)});
 }
 
+EvalError::EvalError(const EvalError &other) noexcept = default;
+EvalError &EvalError::operator=(const EvalError &other) noexcept = default;
 EvalError::~EvalError() = default;
+
+std::int32_t EvalError::number() const noexcept
+{
+    return d->number;
+}
+
+const std::string &EvalError::source() const noexcept
+{
+    return d->source;
+}
+
+const std::string &EvalError::description() const noexcept
+{
+    return d->description;
+}
+
+int EvalError::position() const noexcept
+{
+    return d->position;
+}
+
+const char *EvalError::what() const noexcept
+{
+    return d->what.c_str();
+}
 
 } // namespace vorlenta

@@ -1,45 +1,185 @@
 // SPDX-License-Identifier: MIT
 #include <vorlenta/eval/evaluator.h>
 
-#include <QLocale>
+#include <clocale>
+#include <cmath>
+#include <cstring>
 
-#include "eval/postfix_conversion.h"
-#include "eval/postfix_evaluation.h"
+#include <langinfo.h>
+
+#include "eval/errors.h"
+#include "eval/expression.h"
+#include "eval/symbol_index.h"
 
 namespace vorlenta {
+namespace {
 
-CEval::CEval()
-    : m_DecimalSeparator(QLocale().decimalPoint() == QStringLiteral(".") ? u'.' : u',')
+// The decimal separator of the user's numeric locale (LC_ALL, LC_NUMERIC,
+// LANG), read without touching the process's own locale.
+char user_decimal_separator()
 {
+    const locale_t user = newlocale(LC_NUMERIC_MASK, "", locale_t(nullptr));
+    if (!user)
+        return '.'; // the named locale is not installed
+    const char *radix = nl_langinfo_l(RADIXCHAR, user);
+    const char separator = radix && std::strcmp(radix, ".") != 0 ? ',' : '.';
+    freelocale(user);
+    return separator;
 }
 
-void CEval::set_decimal_separator(QChar separator)
+bool is_ascii_letter(char c)
 {
-    if (separator != u'.' && separator != u',')
-        throw EvalError(eval_errors::InvalidDecimalSeparator, QStringLiteral("CEval"),
-                        QStringLiteral("Invalid decimal separator"));
-    m_DecimalSeparator = separator;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-double CEval::Evaluate(const QString &sExpression)
+bool is_name_char(char c)
 {
-    // Every token but the operators takes at least one character.
-    Postfix postfix(sExpression.size() + 1);
-    // A conversion fault stops here: evaluating the tokens converted before it
-    // would answer 2 for "2*(3".
-    if (const std::int16_t position = convert_infix_to_postfix(
-            sExpression, m_DecimalSeparator, m_SymbolTable, postfix, m_ErrorMessage))
-        throw EvalError(eval_errors::SyntaxFault, QStringLiteral("CEval"), m_ErrorMessage, position);
+    return is_ascii_letter(c) || (c >= '0' && c <= '9') || c == '_';
+}
 
-    const PostfixOutcome outcome = evaluate_postfix(postfix);
-    if (outcome.error) {
-        const Notice notice = notice_for(outcome.error->number(), outcome.error->description());
-        if (m_NoticeHandler)
-            m_NoticeHandler(notice);
+// Why no expression can use the name; nullptr for a usable one.
+const char *unusable_name(std::string_view name)
+{
+    if (name.empty())
+        return "A symbol name cannot be empty";
+    if (!is_ascii_letter(name.front()) && name.front() != '_')
+        return "A symbol name starts with an ASCII letter or \"_\"";
+    if (name.front() == 'E' || name.front() == 'S' || name.front() == 'L')
+        return "A symbol name cannot start with E, S or L: those are the prefix functions";
+    for (const char c : name) {
+        if (!is_name_char(c))
+            return "A symbol name has only ASCII letters, digits and \"_\"";
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class CEval::Private {
+public:
+    // The message of the last syntax fault; only ever overwritten.
+    std::string m_ErrorMessage;
+    NoticeHandler handler;
+    char separator = '.';
+    ExpressionRunner runner; // its stacks serve every evaluation
+
+    Private() = default;
+    // A copy starts with stacks of its own.
+    Private(const Private &other)
+        : m_ErrorMessage(other.m_ErrorMessage), handler(other.handler), separator(other.separator)
+    {
+    }
+};
+
+CEval::CEval() : d(std::make_unique<Private>())
+{
+    d->separator = user_decimal_separator();
+    m_SymbolTable.d->separator = d->separator;
+}
+
+CEval::CEval(const CEval &other) : m_SymbolTable(other.m_SymbolTable), d(std::make_unique<Private>(*other.d)) {}
+CEval::CEval(CEval &&other) noexcept = default;
+CEval::~CEval() = default;
+
+CEval &CEval::operator=(const CEval &other)
+{
+    if (this != &other) {
+        CEval copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+CEval &CEval::operator=(CEval &&other) noexcept
+{
+    // The table as a whole, its separator included, which is the evaluator's.
+    m_SymbolTable.m_Symbols = std::move(other.m_SymbolTable.m_Symbols);
+    std::swap(m_SymbolTable.d, other.m_SymbolTable.d);
+    d = std::move(other.d);
+    return *this;
+}
+
+void CEval::set_decimal_separator(char separator)
+{
+    if (separator != '.' && separator != ',')
+        throw EvalError(eval_errors::InvalidDecimalSeparator, EvalSource, "Invalid decimal separator");
+    d->separator = separator;
+    m_SymbolTable.d->separator = separator;
+}
+
+char CEval::decimal_separator() const noexcept
+{
+    return d->separator;
+}
+
+void CEval::set_notice_handler(NoticeHandler handler)
+{
+    d->handler = std::move(handler);
+}
+
+double CEval::Evaluate(std::string_view sExpression)
+{
+    const ExpressionOutcome outcome = d->runner.run(sExpression, d->separator, *m_SymbolTable.m_Symbols.d);
+    if (outcome.syntax_position) {
+        d->m_ErrorMessage = outcome.syntax_message;
+        throw EvalError(eval_errors::SyntaxFault, EvalSource, outcome.syntax_message, outcome.syntax_position);
+    }
+    if (outcome.fault) {
+        const Notice notice = notice_for(outcome.fault, runtime_message(outcome.fault));
+        // A copy: the handler may replace itself while it runs.
+        if (const NoticeHandler own = d->handler)
+            own(notice);
         else
             show_notice(notice);
     }
-    return outcome.result;
+    return outcome.value;
+}
+
+EvalResult CEval::evaluate(std::string_view expression)
+{
+    EvalResult result;
+    try {
+        const ExpressionOutcome outcome = d->runner.run(expression, d->separator, *m_SymbolTable.m_Symbols.d);
+        if (outcome.syntax_position) {
+            d->m_ErrorMessage = outcome.syntax_message;
+            result.number = eval_errors::SyntaxFault;
+            result.message = outcome.syntax_message;
+            result.position = outcome.syntax_position;
+        } else if (outcome.too_long) {
+            result.number = eval_errors::ExpressionTooLong;
+        } else {
+            result.number = outcome.fault;
+            result.value = outcome.value;
+        }
+    } catch (const EvalError &error) {
+        // Raised by the conversion: the limits of its 16-bit counters, or a
+        // symbol stored around the table's checks.
+        result.number =
+            error.number() == eval_errors::Overflow ? eval_errors::ExpressionTooLong : error.number();
+        result.message = error.description();
+    }
+    if (result.number == eval_errors::ExpressionTooLong)
+        result.message = "Expression too long to evaluate";
+    else if (result.number && result.message.empty())
+        result.message = runtime_message(result.number);
+    return result;
+}
+
+bool CEval::define(std::string_view name, double value, std::string *why)
+{
+    const char *reason = unusable_name(name);
+    if (!reason && !std::isfinite(value))
+        reason = "A symbol's value must be a finite number";
+    if (reason) {
+        if (why)
+            *why = reason;
+        return false;
+    }
+    if (m_SymbolTable.IsSymbolDefined(name))
+        m_SymbolTable.Value(name, value);
+    else
+        m_SymbolTable.Add(name, value);
+    return true;
 }
 
 } // namespace vorlenta

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <vorlenta/eval/notice.h>
 
+#include <cstdio>
 #include <mutex>
-
-#include <QCoreApplication>
-#include <QDebug>
+#include <utility>
 
 #include <vorlenta/eval/eval_error.h>
 
@@ -23,18 +22,16 @@ InstalledHandler &installed()
     return installed;
 }
 
-// In the language of the host's translator, when it installed one.
-QString arithmetic_text(std::int32_t number)
+const char *arithmetic_text(std::int32_t number)
 {
     switch (number) {
     case eval_errors::DivisionByZero:
-        return QCoreApplication::translate("Notice", "The expression cannot be evaluated: it divides by zero.");
+        return "The expression cannot be evaluated: it divides by zero.";
     case eval_errors::InvalidArgument:
-        return QCoreApplication::translate("Notice", "The expression cannot be evaluated: a square root, logarithm "
-                                                     "or power is taken of a number outside its range.");
+        return "The expression cannot be evaluated: a square root, logarithm or power is taken of a number "
+               "outside its range.";
     default:
-        return QCoreApplication::translate("Notice", "The expression cannot be evaluated: a number or a result is "
-                                                     "too large.");
+        return "The expression cannot be evaluated: a number or a result is too large.";
     }
 }
 
@@ -48,8 +45,9 @@ NoticeHandler install_notice_handler(NoticeHandler handler)
 
 void show_notice(const Notice &notice)
 {
-    // Called outside the lock: a handler may take its time (a modal message
-    // box) or install another handler.
+    // A copy, called outside the lock: the handler may take its time (a modal
+    // message box) or install another handler, which would destroy the
+    // installed one while it runs.
     NoticeHandler handler;
     {
         const std::lock_guard lock(installed().mutex);
@@ -58,20 +56,18 @@ void show_notice(const Notice &notice)
     if (handler)
         handler(notice);
     else
-        qWarning().noquote() << notice.text;
+        std::fprintf(stderr, "%s\n", notice.text.c_str());
 }
 
-Notice notice_for(std::int32_t number, const QString &message)
+Notice notice_for(std::int32_t number, std::string_view message)
 {
     switch (number) {
     case eval_errors::InvalidArgument:
     case eval_errors::Overflow:
     case eval_errors::DivisionByZero:
-        return {NoticeKind::ArithmeticFault, NoticeIcon::Information, number,
-                arithmetic_text(number)};
+        return {NoticeKind::ArithmeticFault, NoticeIcon::Information, number, arithmetic_text(number)};
     default:
-        return {NoticeKind::Error, NoticeIcon::None, number,
-                QString::number(number) + QStringLiteral(", ") + message};
+        return {NoticeKind::Error, NoticeIcon::None, number, std::to_string(number) + ", " + std::string(message)};
     }
 }
 

@@ -1,77 +1,155 @@
 // SPDX-License-Identifier: MIT
 #include <vorlenta/eval/symbol_collection.h>
 
-#include <array>
+#include <algorithm>
+
+#include "eval/number_text.h"
+#include "eval/symbol_index.h"
 
 namespace vorlenta {
 namespace {
 
-// The key a name is stored and found under: its case folding. A name that an
-// expression uses is ASCII, whose folding is its lower case; short ones are
-// folded into a buffer on the stack, which a lookup then reads in place.
-constexpr qsizetype FoldBuffer = 64;
-
-bool is_ascii(QStringView name)
+char fold(char c)
 {
-    for (const QChar c : name) {
-        if (c.unicode() >= 0x80)
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+// FNV-1a over the folded bytes.
+std::size_t hash_of(std::string_view name)
+{
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : name)
+        hash = (hash ^ std::uint8_t(fold(c))) * 1099511628211ull;
+    return std::size_t(hash ^ (hash >> 29));
+}
+
+bool same_name(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i]))
             return false;
     }
     return true;
 }
 
-template <typename Lookup>
-auto with_key(QStringView name, Lookup &&lookup)
-{
-    if (name.size() > FoldBuffer || !is_ascii(name))
-        return lookup(name.toString().toCaseFolded());
-    std::array<QChar, FoldBuffer> folded;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t u = name[i].unicode();
-        folded[std::size_t(i)] = (u >= u'A' && u <= u'Z') ? QChar(u + (u'a' - u'A')) : QChar(u);
-    }
-    return lookup(QString::fromRawData(folded.data(), name.size()));
-}
-
 } // namespace
 
-const VariantValue *SymbolCollection::find(QStringView name) const
+std::size_t SymbolIndex::slot_of(std::string_view name) const
 {
-    return with_key(name, [this](const QString &key) -> const VariantValue * {
-        const auto it = m_Index.constFind(key);
-        return it == m_Index.cend() ? nullptr : &m_Entries[std::size_t(*it)].value;
-    });
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = hash_of(name) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t at = m_slots[slot];
+        if (at == Free || same_name(entries[at].name, name))
+            return slot;
+    }
 }
 
-bool SymbolCollection::add(const QString &name, const VariantValue &value)
+void SymbolIndex::rebuild(std::size_t slot_count)
 {
-    QString key = name.toCaseFolded();
-    if (m_Index.contains(key))
-        return false;
-    m_Index.insert(std::move(key), size());
-    m_Entries.push_back({name, value});
-    return true;
+    std::vector<std::uint32_t> slots(slot_count, Free);
+    m_slots.swap(slots);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        m_slots[slot_of(entries[i].name)] = std::uint32_t(i);
 }
 
-bool SymbolCollection::remove(QStringView name)
+const SymbolEntry *SymbolIndex::find(std::string_view name) const
 {
-    const qsizetype removed = with_key(name, [this](const QString &key) -> qsizetype {
-        const auto it = m_Index.constFind(key);
-        if (it == m_Index.cend())
-            return -1;
-        const qsizetype position = *it;
-        m_Index.erase(it);
-        return position;
-    });
-    if (removed < 0)
+    if (entries.empty())
+        return nullptr;
+    const std::uint32_t at = m_slots[slot_of(name)];
+    return at == Free ? nullptr : &entries[at];
+}
+
+bool SymbolIndex::add(std::string_view name, const VariantValue &value)
+{
+    if (find(name))
         return false;
-    m_Entries.erase(m_Entries.begin() + removed);
-    // Entries behind the removed one move up by one place.
-    for (auto &position : m_Index) {
-        if (position > removed)
-            --position;
+    // The entry first, then the index: whatever throws leaves both as they were.
+    entries.push_back({std::string(name), value, symbol_operand(value, '.'), symbol_operand(value, ',')});
+    try {
+        if (entries.size() * 2 > m_slots.size())
+            rebuild(std::max<std::size_t>(16, m_slots.size() * 2));
+        else
+            m_slots[slot_of(name)] = std::uint32_t(entries.size() - 1);
+    } catch (...) {
+        entries.pop_back();
+        throw;
     }
     return true;
+}
+
+bool SymbolIndex::remove(std::string_view name)
+{
+    const SymbolEntry *entry = find(name);
+    if (!entry)
+        return false;
+    entries.erase(entries.begin() + (entry - entries.data()));
+    // Entries behind the removed one move up by one place; an index built
+    // anew has no gaps in its probe chains. The slots keep their number, so
+    // this allocates nothing.
+    std::fill(m_slots.begin(), m_slots.end(), Free);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        m_slots[slot_of(entries[i].name)] = std::uint32_t(i);
+    return true;
+}
+
+SymbolCollection::SymbolCollection() : d(std::make_unique<SymbolIndex>()) {}
+SymbolCollection::SymbolCollection(const SymbolCollection &other) : d(std::make_unique<SymbolIndex>(*other.d)) {}
+SymbolCollection::SymbolCollection(SymbolCollection &&other) noexcept = default;
+SymbolCollection &SymbolCollection::operator=(SymbolCollection &&other) noexcept = default;
+SymbolCollection::~SymbolCollection() = default;
+
+SymbolCollection &SymbolCollection::operator=(const SymbolCollection &other)
+{
+    if (this != &other)
+        d = std::make_unique<SymbolIndex>(*other.d);
+    return *this;
+}
+
+std::size_t SymbolCollection::size() const noexcept
+{
+    return d->entries.size();
+}
+
+bool SymbolCollection::contains(std::string_view name) const
+{
+    return d->find(name) != nullptr;
+}
+
+const VariantValue *SymbolCollection::find(std::string_view name) const
+{
+    const SymbolEntry *entry = d->find(name);
+    return entry ? &entry->value : nullptr;
+}
+
+bool SymbolCollection::add(std::string_view name, const VariantValue &value)
+{
+    return d->add(name, value);
+}
+
+bool SymbolCollection::remove(std::string_view name)
+{
+    return d->remove(name);
+}
+
+const std::string &SymbolCollection::name_at(std::size_t index) const
+{
+    return d->entries.at(index).name;
+}
+
+const VariantValue &SymbolCollection::value_at(std::size_t index) const
+{
+    return d->entries.at(index).value;
+}
+
+bool SymbolCollection::operator==(const SymbolCollection &other) const
+{
+    const auto &a = d->entries, &b = other.d->entries;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const SymbolEntry &x, const SymbolEntry &y) {
+        return x.name == y.name && x.value == y.value;
+    });
 }
 
 } // namespace vorlenta

@@ -2,50 +2,61 @@
 #include <vorlenta/eval/symbol_table.h>
 
 #include "eval/counter16.h"
-#include "eval/variant_number.h"
+#include "eval/number_text.h"
+#include "eval/symbol_index.h"
 
 namespace vorlenta {
-namespace {
 
-const QString &table_source()
+CSymbolTable::CSymbolTable() : d(std::make_unique<SymbolTableSettings>()) {}
+CSymbolTable::CSymbolTable(const CSymbolTable &other)
+    : m_Symbols(other.m_Symbols), d(std::make_unique<SymbolTableSettings>(*other.d)) {}
+CSymbolTable::CSymbolTable(CSymbolTable &&other) noexcept = default;
+CSymbolTable::~CSymbolTable() = default;
+
+// The symbols change hands; the separator stays the owner's.
+CSymbolTable &CSymbolTable::operator=(const CSymbolTable &other)
 {
-    static const QString source = QStringLiteral("CSymbolTable");
-    return source;
+    m_Symbols = other.m_Symbols;
+    return *this;
 }
 
-} // namespace
-
-void CSymbolTable::Add(const QString &sName, const VariantValue &nValue)
+CSymbolTable &CSymbolTable::operator=(CSymbolTable &&other) noexcept
 {
-    if (!IsSymbolDefined(sName) && is_numeric_value(nValue))
+    m_Symbols = std::move(other.m_Symbols);
+    return *this;
+}
+
+void CSymbolTable::Add(std::string_view sName, const VariantValue &nValue)
+{
+    if (!IsSymbolDefined(sName) && is_numeric_value(nValue, d->separator))
         m_Symbols.add(sName, nValue);
 }
 
-void CSymbolTable::Delete(const QString &sName)
+void CSymbolTable::Delete(std::string_view sName)
 {
     m_Symbols.remove(sName);
 }
 
-bool CSymbolTable::IsSymbolDefined(const QString &sName) const
+bool CSymbolTable::IsSymbolDefined(std::string_view sName) const
 {
     return m_Symbols.contains(sName);
 }
 
-void CSymbolTable::Value(const QString &sName, const VariantValue &nValue)
+void CSymbolTable::Value(std::string_view sName, const VariantValue &nValue)
 {
     if (!IsSymbolDefined(sName))
-        throw EvalError(eval_errors::SymbolNotDefined, table_source(),
-                        QStringLiteral("Symbol not defined"));
-    if (!is_numeric_value(nValue))
-        throw EvalError(eval_errors::InvalidSymbolValue, table_source(),
-                        QStringLiteral("Invalid symbol value"));
+        throw EvalError(eval_errors::SymbolNotDefined, TableSource, "Symbol not defined");
+    if (!is_numeric_value(nValue, d->separator))
+        throw EvalError(eval_errors::InvalidSymbolValue, TableSource, "Invalid symbol value");
     // Removing and adding again moves the symbol to the end of the order and
-    // gives it the case of this call's name.
+    // gives it the case of this call's name. The value is copied first: it
+    // may be the stored one that Delete destroys.
+    const VariantValue value = nValue;
     Delete(sName);
-    Add(sName, nValue);
+    Add(sName, value);
 }
 
-VariantValue CSymbolTable::Value(const QString &sName) const
+VariantValue CSymbolTable::Value(std::string_view sName) const
 {
     const VariantValue *value = m_Symbols.find(sName);
     return value ? *value : VariantValue();
@@ -53,7 +64,7 @@ VariantValue CSymbolTable::Value(const QString &sName) const
 
 std::int16_t CSymbolTable::Count() const
 {
-    return to16(m_Symbols.size(), table_source());
+    return to16((long long)m_Symbols.size(), TableSource);
 }
 
 } // namespace vorlenta

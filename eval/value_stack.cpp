@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <vorlenta/eval/value_stack.h>
 
+#include <vector>
+
 #include "eval/counter16.h"
 
 namespace vorlenta {
@@ -9,48 +11,74 @@ namespace {
 // Slots are added this many at a time.
 constexpr std::int16_t GrowthStep = 10;
 
-const QString &stack_source()
+} // namespace
+
+class CStack::Private {
+public:
+    // Slot i of the array holds the value at stack index i + 1. Slots above
+    // count keep what they last held; they are never read. Slots are added
+    // ten at a time and never given back.
+    std::vector<VariantValue> values;
+    std::int16_t capacity = 0;
+    std::int16_t count = 0;
+    std::optional<EvalError> pending_error;
+};
+
+CStack::CStack() : d(std::make_unique<Private>()) {}
+CStack::CStack(const CStack &other) : d(std::make_unique<Private>(*other.d)) {}
+CStack::CStack(CStack &&other) noexcept = default;
+CStack &CStack::operator=(CStack &&other) noexcept = default;
+CStack::~CStack() = default;
+
+CStack &CStack::operator=(const CStack &other)
 {
-    static const QString source = QStringLiteral("CStack");
-    return source;
+    if (this != &other)
+        d = std::make_unique<Private>(*other.d);
+    return *this;
 }
 
-} // namespace
+std::int16_t CStack::StackSize() const noexcept
+{
+    return d->count;
+}
 
 void CStack::Push(const VariantValue &Value)
 {
     // Both counters are checked before either is stored, so a Push that fails
     // at the limit leaves a consistent stack behind: every held value stays
     // reachable and Pop never reads past the allocated slots.
-    const std::int16_t count = add16(m_Count, 1, stack_source());
-    if (count > m_Capacity) {
+    const std::int16_t count = add16(d->count, 1, StackSource);
+    if (count > d->capacity) {
         // 32,760 + 10 passes 32,767: this is what limits the stack to MaxValues.
-        const std::int16_t capacity = add16(m_Capacity, GrowthStep, stack_source());
-        m_Values.resize(std::size_t(capacity));
-        m_Capacity = capacity;
+        const std::int16_t capacity = add16(d->capacity, GrowthStep, StackSource);
+        d->values.resize(std::size_t(capacity));
+        d->capacity = capacity;
     }
-    m_Values[std::size_t(count - 1)] = Value;
-    m_Count = count;
+    d->values[std::size_t(count - 1)] = Value;
+    d->count = count;
 }
 
 VariantValue CStack::Pop()
 {
-    m_PendingError.reset();
-    if (m_Count <= 0) {
-        m_PendingError.emplace(eval_errors::EmptyStack, stack_source(),
-                               QStringLiteral("Pop method invoked on empty stack"));
+    d->pending_error.reset();
+    if (d->count <= 0) {
+        d->pending_error.emplace(eval_errors::EmptyStack, StackSource, "Pop method invoked on empty stack");
         return {};
     }
-    --m_Count;
-    return m_Values[std::size_t(m_Count)]; // the slot keeps its copy
+    --d->count;
+    return d->values[std::size_t(d->count)]; // the slot keeps its copy
 }
 
 VariantValue CStack::GetPopValue() const
 {
-    if (m_Count > 0)
-        return m_Values[std::size_t(m_Count - 1)];
-    throw EvalError(eval_errors::EmptyStack, stack_source(),
-                    QStringLiteral("GetPopValue method invoked on empty stack"));
+    if (d->count > 0)
+        return d->values[std::size_t(d->count - 1)];
+    throw EvalError(eval_errors::EmptyStack, StackSource, "GetPopValue method invoked on empty stack");
+}
+
+std::optional<EvalError> CStack::pending_error() const
+{
+    return d->pending_error;
 }
 
 } // namespace vorlenta

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const QChar separator = (data[0] & 1) ? QLatin1Char(',') : QLatin1Char('.');
     LineEvaluator line(separator);
-    line.evaluator().m_SymbolTable.Add(QStringLiteral("x"), 2.5);
+    line.evaluator().m_SymbolTable.Add("x", 2.5);
     const std::string_view bytes(reinterpret_cast<const char *>(data + 1), size - 1);
 
     QString expression;

@@ -4,12 +4,12 @@
 #   vorlenta              the window, its menu entry, icons, metadata, help
 #                         pages and manual page;
 #   vorlenta-eval         the evaluator on the command line;
-#   libvorlenta-eval1     the evaluator's shared library;
+#   libvorlenta-eval2     the evaluator's shared library;
 #   libvorlenta-eval-dev  what building against the library needs.
 # Each carries its copyright file and changelog in /usr/share/doc/<package>/,
 # as Debian policy asks of every package.
 
-set(debian_components vorlenta vorlenta-eval libvorlenta-eval1 libvorlenta-eval-dev)
+set(debian_components vorlenta vorlenta-eval libvorlenta-eval2 libvorlenta-eval-dev)
 set(debian_dir ${CMAKE_CURRENT_SOURCE_DIR}/debian)
 
 configure_file(${debian_dir}/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
@@ -52,13 +52,14 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 # since it is in a package of its own; the dependency on that package, which
 # the programs need in exactly their own version, is written by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/eval)
-set(library_package "libvorlenta-eval1 (= ${PROJECT_VERSION})")
+set(library_package "libvorlenta-eval2 (= ${PROJECT_VERSION})")
 
 # Each description: its summary line, then what its readers need to know,
 # wrapped to fit a terminal. An empty line separates paragraphs.
 set(CPACK_DEBIAN_VORLENTA_PACKAGE_SECTION science)
 # Qt loads the platform (xcb) plugin at run time, which dpkg-shlibdeps cannot see.
-set(CPACK_DEBIAN_VORLENTA_PACKAGE_DEPENDS "${library_package}, qt6-qpa-plugins")
+# The window does not evaluate expressions, so it needs no evaluator library.
+set(CPACK_DEBIAN_VORLENTA_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_COMPONENT_VORLENTA_DESCRIPTION "field-test calculator for coaches and athletes
 Vorlenta gathers six field-test calculations in one small desktop window:
 body mass in pounds and kilograms, fat-free mass and the body mass at a
@@ -82,28 +83,30 @@ or which kind of fault stopped one.
 
 It is the expression evaluator of the Vorlenta field-test calculator.")
 
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL1_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL1_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers)
-install(FILES ${debian_dir}/libvorlenta-eval1.lintian-overrides
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME libvorlenta-eval1
-    COMPONENT libvorlenta-eval1)
-set(CPACK_COMPONENT_LIBVORLENTA-EVAL1_DESCRIPTION "infix expression evaluator for Qt programs - shared library
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL2_PACKAGE_CONTROL_EXTRA ${debian_dir}/triggers)
+install(FILES ${debian_dir}/libvorlenta-eval2.lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME libvorlenta-eval2
+    COMPONENT libvorlenta-eval2)
+set(CPACK_COMPONENT_LIBVORLENTA-EVAL2_DESCRIPTION "infix expression evaluator for C++ programs - shared library
 libvorlenta-eval evaluates infix arithmetic expressions with named symbols
-and numbers in the user's notation, for programs built on QtCore. A syntax
-fault raises an error with its number and position; an arithmetic fault
-such as a division by zero is reported as a notice.
+and numbers in the user's notation, on the C++ standard library alone. A
+syntax fault raises an error with its number and position, or comes back as
+a value; an arithmetic fault such as a division by zero is reported as a
+notice or a value.
 
 This package contains the shared library that programs built against it
 need at run time.")
 
 set(CPACK_DEBIAN_LIBVORLENTA-EVAL-DEV_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_LIBVORLENTA-EVAL-DEV_PACKAGE_DEPENDS "${library_package}, qt6-base-dev")
-set(CPACK_COMPONENT_LIBVORLENTA-EVAL-DEV_DESCRIPTION "infix expression evaluator for Qt programs - development files
+set(CPACK_DEBIAN_LIBVORLENTA-EVAL-DEV_PACKAGE_DEPENDS "${library_package}")
+set(CPACK_COMPONENT_LIBVORLENTA-EVAL-DEV_DESCRIPTION "infix expression evaluator for C++ programs - development files
 libvorlenta-eval evaluates infix arithmetic expressions with named symbols
-and numbers in the user's notation, for programs built on QtCore.
+and numbers in the user's notation, on the C++ standard library alone.
 
-This package contains what building a C++20 program against the library
-needs: the headers under /usr/include/vorlenta, the CMake package Vorlenta
-(target Vorlenta::eval) and the pkg-config file vorlenta-eval.pc.")
+This package contains what building a C++17 or later program against the
+library needs: the headers under /usr/include/vorlenta, the CMake package
+Vorlenta (target Vorlenta::eval), the pkg-config file vorlenta-eval.pc, the
+reference page library.md and two example programs.")
 
 include(CPack)

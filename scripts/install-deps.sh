@@ -20,7 +20,7 @@ if [ "${1:-all}" != run ]; then
         xvfb xauth x11-utils xdotool
         dpkg-dev file desktop-file-utils appstream tidy lintian
         galculator dbus-daemon libx11-dev
-        groff man-db time
+        groff man-db time valgrind locales
         chromium
     )
 fi

@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Notice</name>
-    <message>
-        <location filename="../eval/notice.cpp" line="30"/>
-        <source>The expression cannot be evaluated: it divides by zero.</source>
-        <translation>Der Ausdruck kann nicht ausgewertet werden: Er teilt durch null.</translation>
-    </message>
-    <message>
-        <location filename="../eval/notice.cpp" line="32"/>
-        <source>The expression cannot be evaluated: a square root, logarithm or power is taken of a number outside its range.</source>
-        <translation>Der Ausdruck kann nicht ausgewertet werden: Eine Quadratwurzel, ein Logarithmus oder eine Potenz wird aus einer Zahl außerhalb des zulässigen Bereichs gebildet.</translation>
-    </message>
-    <message>
-        <location filename="../eval/notice.cpp" line="35"/>
-        <source>The expression cannot be evaluated: a number or a result is too large.</source>
-        <translation>Der Ausdruck kann nicht ausgewertet werden: Eine Zahl oder ein Ergebnis ist zu groß.</translation>
-    </message>
-</context>
-<context>
     <name>StringTable</name>
     <message>
         <location filename="../app/string_table.cpp" line="15"/>

@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>Notice</name>
-    <message>
-        <location filename="../eval/notice.cpp" line="30"/>
-        <source>The expression cannot be evaluated: it divides by zero.</source>
-        <translation>No se puede evaluar la expresión: divide por cero.</translation>
-    </message>
-    <message>
-        <location filename="../eval/notice.cpp" line="32"/>
-        <source>The expression cannot be evaluated: a square root, logarithm or power is taken of a number outside its range.</source>
-        <translation>No se puede evaluar la expresión: se calcula una raíz cuadrada, un logaritmo o una potencia de un número fuera de su dominio.</translation>
-    </message>
-    <message>
-        <location filename="../eval/notice.cpp" line="35"/>
-        <source>The expression cannot be evaluated: a number or a result is too large.</source>
-        <translation>No se puede evaluar la expresión: un número o un resultado es demasiado grande.</translation>
-    </message>
-</context>
-<context>
     <name>StringTable</name>
     <message>
         <location filename="../app/string_table.cpp" line="15"/>

@@ -2,24 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>Notice</name>
-    <message>
-        <location filename="../eval/notice.cpp" line="30"/>
-        <source>The expression cannot be evaluated: it divides by zero.</source>
-        <translation>L&apos;expression ne peut pas être évaluée&#xa0;: elle divise par zéro.</translation>
-    </message>
-    <message>
-        <location filename="../eval/notice.cpp" line="32"/>
-        <source>The expression cannot be evaluated: a square root, logarithm or power is taken of a number outside its range.</source>
-        <translation>L&apos;expression ne peut pas être évaluée&#xa0;: une racine carrée, un logarithme ou une puissance porte sur un nombre hors de son domaine.</translation>
-    </message>
-    <message>
-        <location filename="../eval/notice.cpp" line="35"/>
-        <source>The expression cannot be evaluated: a number or a result is too large.</source>
-        <translation>L&apos;expression ne peut pas être évaluée&#xa0;: un nombre ou un résultat est trop grand.</translation>
-    </message>
-</context>
-<context>
     <name>StringTable</name>
     <message>
         <location filename="../app/string_table.cpp" line="15"/>

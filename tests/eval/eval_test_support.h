@@ -2,17 +2,17 @@
 #pragma once
 
 // What the evaluator's tables share: the notation a row runs in, an evaluator
-// with a few symbols that records its notices, and the check of a table.
+// with a few symbols that records its notices, and the check of a table, which
+// also holds the faults-as-values operation to what Evaluate says.
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <QLocale>
 
 #include <vorlenta/eval.h>
-
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace vorlenta::eval_test {
 
@@ -23,38 +23,41 @@ using namespace vorlenta;
 // and "," trade places, as a user of a decimal-comma locale types them.
 enum Notation { Point = 1, Comma = 2, Both = Point | Comma };
 
-inline QString in(Notation notation, QString text) {
-    return notation == Point ? text : text.replace(u'.', u'\1').replace(u',', u'.').replace(u'\1', u',');
+inline std::string in(Notation notation, std::string text) {
+    if (notation == Comma)
+        for (char &c : text)
+            c = c == '.' ? ',' : c == ',' ? '.' : c;
+    return text;
 }
 
 // The error that the operation raises, as "raised <number> at <position>:
 // <description>"; empty when it raises none.
 template <typename Operation>
-QString raised(Operation &&operation) {
+std::string raised(Operation &&operation) {
     try {
         operation();
     } catch (const EvalError &e) {
-        return QString("raised %1 at %2: %3").arg(e.number()).arg(e.position()).arg(e.description());
+        return "raised " + std::to_string(e.number()) + " at " + std::to_string(e.position()) + ": " + e.description();
     }
     return {};
 }
 
-// A fresh evaluator in one notation (the user's locale and the decimal point).
+// A fresh evaluator in one notation.
 struct Evaluator {
     explicit Evaluator(Notation notation) : notation(notation) {
-        QLocale::setDefault(QLocale(notation == Point ? QLocale::English : QLocale::German));
-        eval.set_decimal_separator(notation == Point ? u'.' : u',');
+        eval.set_decimal_separator(notation == Point ? '.' : ',');
         eval.set_notice_handler([this](const Notice &notice) { notices.push_back(notice); });
         const std::pair<const char *, VariantValue> symbols[] = {
             {"x", 2.5}, {"Pi", 3.14159265358979}, {"t", in(notation, " 0.5 ")}, {"nothing", {}},
-            {"tiny", 5e-324}, {"neg", -0.1}, {"xE", 1.0}, {"huge", QString("1e400")}, {"d", 0.1}};
+            {"tiny", 5e-324}, {"neg", -0.1}, {"xE", 1.0}, {"huge", "1e400"}, {"d", 0.1},
+            {"big", 1.7976931348623157e308}, {"third", 1.0 / 3}};
         for (const auto &[name, value] : symbols)
             eval.m_SymbolTable.Add(name, value);
         // Stored around the checks of Add: the evaluation must refuse them.
-        eval.m_SymbolTable.m_Symbols.add("sneaky", QString("1 2 +")); // pasted in, the operators would run
+        eval.m_SymbolTable.m_Symbols.add("sneaky", "1 2 +"); // pasted in, the operators would run
         eval.m_SymbolTable.m_Symbols.add("infinite", HUGE_VAL);
     }
-    double operator()(const QString &expression) { return eval.Evaluate(in(notation, expression)); }
+    double operator()(const std::string &expression) { return eval.Evaluate(in(notation, expression)); }
 
     const Notation notation;
     CEval eval;
@@ -63,13 +66,40 @@ struct Evaluator {
 
 // What an expression gives, as text: its value to the last bit, or the error
 // it raises, followed by each notice it shows.
-inline QString value(double v) { return QString::number(v, 'g', 17); }
-inline QString fault(int at, const char *message) {
-    return QString("raised -2147221502 at %1: %2").arg(at).arg(message); // 0x80040002, a syntax fault
+inline std::string value(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", v);
+    return text;
 }
-inline QString notice(std::int32_t number) { return QString("0, information notice %1").arg(number); }
+inline std::string fault(int at, const std::string &message) {
+    return "raised -2147221502 at " + std::to_string(at) + ": " + message; // 0x80040002, a syntax fault
+}
+inline std::string notice(std::int32_t number) { return "0, information notice " + std::to_string(number); }
 
-struct Row { const char *protects; QString expression; QString gives; Notation notation = Both; };
+// What evaluate() must give where Evaluate gave `result`, raised `error` (if
+// any) and showed `notices`: the same value, fault, message and position; a
+// capacity overflow is ExpressionTooLong, which an overflow notice may be too.
+inline void expect_same_faults(const EvalResult &result, double expected, const std::string &error,
+                               const std::vector<Notice> &notices, const std::string &where) {
+    if (!error.empty()) {
+        const std::string as_raised = "raised " + std::to_string(result.number) + " at " +
+                                      std::to_string(result.position) + ": " + result.message;
+        if (result.number == eval_errors::ExpressionTooLong)
+            EXPECT_EQ(error, "raised 6 at 0: Overflow") << where;
+        else
+            EXPECT_EQ(as_raised, error) << where;
+    } else if (!notices.empty()) {
+        const bool too_long = notices[0].number == eval_errors::Overflow &&
+                              result.number == eval_errors::ExpressionTooLong;
+        EXPECT_TRUE(result.number == notices[0].number || too_long) << where << ": " << result.number;
+        EXPECT_FALSE(result.message.empty()) << where;
+    } else {
+        EXPECT_TRUE(result.ok() && result.message.empty() && result.position == 0) << where;
+    }
+    EXPECT_EQ(value(result.value), value(expected)) << where;
+}
+
+struct Row { const char *protects; std::string expression; std::string gives; Notation notation = Both; };
 
 template <std::size_t N>
 void check(const Row (&rows)[N]) {
@@ -77,16 +107,21 @@ void check(const Row (&rows)[N]) {
         for (const Notation notation : {Point, Comma}) {
             if (!(row.notation & notation))
                 continue;
+            const std::string where = std::string(row.protects) + (notation == Point ? " [.]" : " [,]");
             Evaluator evaluate(notation);
             double result = 0;
-            QString gives = raised([&] { result = evaluate(row.expression); });
-            if (gives.isEmpty())
-                gives = value(result);
+            const std::string error = raised([&] { result = evaluate(row.expression); });
+            std::string gives = error.empty() ? value(result) : error;
             for (const Notice &n : evaluate.notices) {
                 const bool information = n.icon == NoticeIcon::Information && n.kind == NoticeKind::ArithmeticFault;
-                gives += QString(", %1 notice %2").arg(information ? "information" : "other").arg(n.number);
+                gives += std::string(", ") + (information ? "information" : "other") + " notice " +
+                         std::to_string(n.number);
             }
-            EXPECT_EQ(gives, row.gives) << row.protects << (notation == Point ? " [.]" : " [,]");
+            EXPECT_EQ(gives, row.gives) << where;
+            const std::vector<Notice> shown = evaluate.notices;
+            const EvalResult as_value = evaluate.eval.evaluate(in(notation, row.expression));
+            EXPECT_EQ(evaluate.notices.size(), shown.size()) << where << ": evaluate() showed a notice";
+            expect_same_faults(as_value, result, error, shown, where);
         }
     }
 }

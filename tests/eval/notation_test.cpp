@@ -4,30 +4,58 @@
 // notices (run under ThreadSanitizer by scripts/test-thread-sanitized.sh).
 
 #include <atomic>
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
+
+#include <sys/wait.h>
 
 #include "eval_test_support.h"
 
 using namespace vorlenta::eval_test;
 
+// A German locale compiled into a scratch folder that LOCPATH points to, so
+// the test needs none installed; empty when localedef cannot build it.
+std::string german_locale_path() {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vorlenta-eval-locales";
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + folder.string() + "/de_DE.UTF-8' >/dev/null 2>&1";
+    std::filesystem::create_directories(folder);
+    return std::system(command.c_str()) == 0 ? folder.string() : std::string();
+}
+
+// The separator an evaluator made in this locale starts with, found in a child
+// process: glibc's newlocale keeps hold of the LOCPATH it read.
+char separator_in(const std::string &locales, const char *locale) {
+    char separator = 0;
+    EXPECT_EXIT(
+        {
+            setenv("LOCPATH", locales.c_str(), 1);
+            setenv("LC_ALL", locale, 1);
+            std::_Exit(CEval().decimal_separator());
+        },
+        [&](int status) { return WIFEXITED(status) && (separator = char(WEXITSTATUS(status))); }, "");
+    return separator;
+}
+
 TEST(Notation, StartsAsTheUsersAndOnceSetIsThisEvaluatorsAlone) {
-    QLocale::setDefault(QLocale(QLocale::German));
-    CEval comma;
-    QLocale::setDefault(QLocale(QLocale::English));
-    CEval point;
-    EXPECT_EQ(QString("%1%2").arg(comma.decimal_separator(), point.decimal_separator()), ",.");
-    EXPECT_EQ(raised([&] { point.set_decimal_separator(u';'); }), "raised -2147221501 at 0: Invalid decimal separator");
+    const std::string locales = german_locale_path();
+    if (locales.empty())
+        GTEST_SKIP() << "localedef cannot build de_DE.UTF-8";
+    EXPECT_EQ((std::string{separator_in(locales, "de_DE.UTF-8"), separator_in(locales, "C")}), ",.");
+    CEval comma, point;
+    comma.set_decimal_separator(',');
+    point.set_decimal_separator('.');
+    EXPECT_EQ(raised([&] { point.set_decimal_separator(';'); }), "raised -2147221501 at 0: Invalid decimal separator");
     EXPECT_EQ(comma.Evaluate("1,5+1") + point.Evaluate("1.5+1"), 5.0); // the refused one left no trace
     EXPECT_EQ(raised([&] { point.Evaluate("1,5+1"); }), "raised -2147221502 at 2: Operator expected");
 }
 
 TEST(Notation, EvaluatorsOnTwoThreadsKeepToTheirOwn) {
-    QLocale::setDefault(QLocale(QLocale::English)); // read by both threads, changed by neither
     std::atomic<int> process_wide = 0;
     NoticeHandler previous = install_notice_handler([&](const Notice &) { ++process_wide; });
     const auto run = [](Notation notation, double mass, int *own_notices, double *sum) {
         CEval eval, plain; // plain has no handler: its notices go to the process-wide one
-        eval.set_decimal_separator(notation == Point ? u'.' : u',');
+        eval.set_decimal_separator(notation == Point ? '.' : ',');
         eval.set_notice_handler([own_notices](const Notice &) { ++*own_notices; });
         eval.m_SymbolTable.Add("mass", mass);
         for (int i = 0; i < 500; ++i) {

@@ -8,13 +8,13 @@ using namespace vorlenta::eval_test;
 
 TEST(Stack, GivesValuesBackLastFirstWithTheirKindAndReportsWhenEmpty) {
     CStack stack;
-    stack.Push(QString("12"));
+    stack.Push("12");
     stack.Push(12.0);
     EXPECT_EQ(stack.GetPopValue(), VariantValue(12.0));
     EXPECT_EQ(stack.Pop(), VariantValue(12.0));
-    EXPECT_EQ(stack.Pop(), VariantValue(QString("12")));
+    EXPECT_EQ(stack.Pop(), VariantValue("12"));
     EXPECT_TRUE(stack.Pop().is_empty());
-    const QString empty = "raised -2147221503 at 0: "; // 0x80040001
+    const std::string empty = "raised -2147221503 at 0: "; // 0x80040001
     EXPECT_EQ(raised([&] { throw stack.pending_error().value(); }), empty + "Pop method invoked on empty stack");
     EXPECT_EQ(raised([&] { stack.GetPopValue(); }), empty + "GetPopValue method invoked on empty stack");
     stack.Push(VariantValue());

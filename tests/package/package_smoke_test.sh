@@ -34,15 +34,17 @@ package() {
     done
 }
 lib=usr/lib/$arch/libvorlenta-eval.so
-library="libvorlenta-eval1+\\(=+${version//./\\.}\\)"
-package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins $library" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
-package vorlenta-eval "libc6 libqt6core6 $library" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
-package libvorlenta-eval1 "libc6 libqt6core6" "$lib.1" "$lib.1.1.0"
-package libvorlenta-eval-dev "$library qt6-base-dev" "$lib" usr/include/vorlenta/eval.h \
+library="libvorlenta-eval2+\\(=+${version//./\\.}\\)"
+package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
+package vorlenta-eval "libc6 $library" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
+package libvorlenta-eval2 "libc6" "$lib.2" "$lib.2.0.0"
+package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
     usr/lib/$arch/cmake/Vorlenta/VorlentaConfig.cmake usr/lib/$arch/pkgconfig/vorlenta-eval.pc
-[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.1 ] && [ "$(readlink "$root/$lib.1")" = libvorlenta-eval.so.1.1.0 ] \
-    || fail "the links are not libvorlenta-eval.so -> .so.1 -> .so.1.1.0"
-objdump -p "$root/$lib.1.1.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.1$' || fail "the library's SONAME is not libvorlenta-eval.so.1"
+[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.2 ] && [ "$(readlink "$root/$lib.2")" = libvorlenta-eval.so.2.0.0 ] \
+    || fail "the links are not libvorlenta-eval.so -> .so.2 -> .so.2.0.0"
+objdump -p "$root/$lib.2.0.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || fail "the library's SONAME is not libvorlenta-eval.so.2"
+! dpkg-deb -f "$(deb vorlenta)" Depends | grep -q libvorlenta || fail "the window depends on the evaluator's library"
+! objdump -p "$root/$lib.2.0.0" | grep -E 'NEEDED +lib(Qt|icu)' || fail "the library needs Qt or ICU"
 
 share=$root/usr/share
 for path in usr/bin/vorlenta usr/share/applications/vorlenta.desktop usr/share/metainfo/org.example.vorlenta.metainfo.xml \

@@ -6,14 +6,14 @@
 //   #include <vorlenta/eval.h>
 //
 //   vorlenta::CEval eval;
-//   eval.m_SymbolTable.Add(QStringLiteral("mass"), 72.5);
-//   double force = eval.Evaluate(QStringLiteral("mass*9.81"));
+//   eval.m_SymbolTable.Add("mass", 72.5);
+//   double force = eval.Evaluate("mass*9.81");
 //
 // CEval (evaluator.h) evaluates infix expressions with named symbols,
 // CSymbolTable (symbol_table.h) holds the symbols, CStack (value_stack.h) is
 // its stack of VariantValue (variant_value.h), EvalError (eval_error.h) is the
 // one error type it raises, and notice.h the notices of arithmetic faults.
-// C++20 and QtCore.
+// The C++ standard library only; the headers are C++17.
 
 #include <vorlenta/eval/eval_error.h>
 #include <vorlenta/eval/evaluator.h>

@@ -8,15 +8,15 @@
 int main()
 {
     vorlenta::CEval eval;
-    eval.set_decimal_separator(u'.');
-    eval.m_SymbolTable.Add(QStringLiteral("mass"), 72.5);
+    eval.set_decimal_separator('.');
+    eval.m_SymbolTable.Add("mass", 72.5);
     int notice = 0;
     eval.set_notice_handler([&](const vorlenta::Notice &shown) { notice = shown.number; });
-    const double force = eval.Evaluate(QStringLiteral("mass*9.81"));
-    eval.Evaluate(QStringLiteral("1/0"));
+    const double force = eval.Evaluate("mass*9.81");
+    eval.Evaluate("1/0");
     int position = 0;
     try {
-        eval.Evaluate(QStringLiteral("mass*(2"));
+        eval.Evaluate("mass*(2");
     } catch (const vorlenta::EvalError &error) {
         position = error.position();
     }

@@ -14,9 +14,8 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <string>
-
-#include <QString>
 
 #include <vorlenta/eval_export.h>
 
@@ -24,12 +23,12 @@ namespace vorlenta {
 
 namespace eval_errors {
 
-inline constexpr std::int32_t ObjectErrorBase = std::int32_t(0x80040000u);
+constexpr std::int32_t ObjectErrorBase = std::int32_t(0x80040000u);
 
 // A function argument outside its domain: square root of a negative number
 // ("S(-4)"), logarithm of zero or of a negative number ("L0"), a negative
 // number raised to a non-integral power ("(-8)^(1/3)"). Shown as a notice.
-inline constexpr std::int32_t InvalidArgument = 5;
+constexpr std::int32_t InvalidArgument = 5;
 
 // A value beyond its type's range. Raised by Evaluate for an expression of
 // 32,767 characters or more, or with more than 32,760 pending operators
@@ -38,64 +37,74 @@ inline constexpr std::int32_t InvalidArgument = 5;
 // number beyond the range of a double ("10^400", "E1000", a 400-digit literal,
 // a symbol whose text is "1e400") and for a postfix text longer than 32,767
 // characters.
-inline constexpr std::int32_t Overflow = 6;
+constexpr std::int32_t Overflow = 6;
 
 // Division by zero ("1/0"), zero divided by zero included ("0/0"), and zero
 // raised to a negative power ("0^-1"). Shown as a notice.
-inline constexpr std::int32_t DivisionByZero = 11;
+constexpr std::int32_t DivisionByZero = 11;
 
 // Arithmetic on a text value that does not read as a number. Evaluate only
 // ever computes with numbers, so it does not raise it.
-inline constexpr std::int32_t TypeMismatch = 13;
+constexpr std::int32_t TypeMismatch = 13;
 
 // CStack: GetPopValue on an empty stack (raised), Pop on an empty stack
 // (left pending). 0x80040001.
-inline constexpr std::int32_t EmptyStack = ObjectErrorBase + 1;
+constexpr std::int32_t EmptyStack = ObjectErrorBase + 1;
 
 // CEval::Evaluate: the expression has a syntax fault, for example "2*(3"
 // (closing parenthesis expected at 5) or "1 2" (operator expected at 3). The
 // description is the fault's message and the error carries its 1-based
 // position. 0x80040002.
-inline constexpr std::int32_t SyntaxFault = ObjectErrorBase + 2;
+constexpr std::int32_t SyntaxFault = ObjectErrorBase + 2;
 
 // CEval::set_decimal_separator with anything but '.' or ','. 0x80040003.
-inline constexpr std::int32_t InvalidDecimalSeparator = ObjectErrorBase + 3;
+constexpr std::int32_t InvalidDecimalSeparator = ObjectErrorBase + 3;
+
+// CEval::evaluate only, for what Evaluate raises or shows as Overflow (6) for
+// want of room: an expression of 32,767 characters or more, more than 32,760
+// pending operators, a postfix text longer than 32,767 characters.
+// 0x80040004.
+constexpr std::int32_t ExpressionTooLong = ObjectErrorBase + 4;
+
+// CEval::define: a name that no expression can use. 0x80040005.
+constexpr std::int32_t InvalidSymbolName = ObjectErrorBase + 5;
 
 // CSymbolTable: a value that is no number written to a symbol (Value, write
 // form, with "abc"). Also raised by Evaluate when an expression uses a symbol
 // whose stored value is no number, which only a caller filling m_Symbols
-// directly can cause. 0x8004000A.
-inline constexpr std::int32_t InvalidSymbolValue = ObjectErrorBase + 10;
+// directly (or changing the decimal separator after storing a text) can
+// cause. 0x8004000A.
+constexpr std::int32_t InvalidSymbolValue = ObjectErrorBase + 10;
 
 // CSymbolTable: Value (write form) for a name that is not defined. 0x8004000C.
-inline constexpr std::int32_t SymbolNotDefined = ObjectErrorBase + 12;
+constexpr std::int32_t SymbolNotDefined = ObjectErrorBase + 12;
 
 } // namespace eval_errors
 
 class VORLENTA_EVAL_EXPORT EvalError : public std::exception {
 public:
-    EvalError(std::int32_t number, QString source, QString description, int position = 0);
-    ~EvalError() override; // out of line: the library holds the one type information
+    EvalError(std::int32_t number, std::string source, std::string description, int position = 0);
+    EvalError(const EvalError &other) noexcept;
+    EvalError &operator=(const EvalError &other) noexcept;
+    ~EvalError() override;
 
-    std::int32_t number() const noexcept { return m_number; }
+    std::int32_t number() const noexcept;
     // The class that raised it: "CEval", "CStack" or "CSymbolTable".
-    const QString &source() const noexcept { return m_source; }
-    // The fault in words: a syntax fault's message ("Operator expected"), the
-    // class's own text ("Symbol not defined"), or the arithmetic fault's name
-    // ("Overflow").
-    const QString &description() const noexcept { return m_description; }
-    // The 1-based position of a syntax fault in the expression, in UTF-16 code
-    // units; 0 for every other error.
-    int position() const noexcept { return m_position; }
+    const std::string &source() const noexcept;
+    // The fault in English words: a syntax fault's message ("Operator
+    // expected"), the class's own text ("Symbol not defined"), or the
+    // arithmetic fault's name ("Overflow").
+    const std::string &description() const noexcept;
+    // The 1-based position of a syntax fault in the expression, counted in
+    // characters (code points); 0 for every other error.
+    int position() const noexcept;
 
-    const char *what() const noexcept override { return m_what.c_str(); }
+    // "<number>, <description>", and " (position N)" for a syntax fault.
+    const char *what() const noexcept override;
 
 private:
-    std::int32_t m_number;
-    QString m_source;
-    QString m_description;
-    int m_position;
-    std::string m_what;
+    class VORLENTA_EVAL_NO_EXPORT Private;
+    std::shared_ptr<const Private> d; // shared, so that copying never throws
 };
 
 } // namespace vorlenta

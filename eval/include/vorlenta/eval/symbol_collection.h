@@ -2,54 +2,61 @@
 #pragma once
 
 // The keyed collection behind the symbol table: variant values under text
-// keys that match without regard to letter case, kept in insertion order, each
-// key stored with the case it was given. It checks nothing about the values:
-// that is the symbol table's job, and a caller working on the collection
-// directly bypasses it.
+// keys, kept in insertion order, each key stored with the case it was given.
+// Keys match without regard to the case of the ASCII letters A to Z (the only
+// letters an expression's names have); any other character must match
+// exactly. It checks nothing about the values: that is the symbol table's
+// job, and a caller working on the collection directly bypasses it.
+//
+// Copying copies the entries; a moved-from collection may only be assigned to
+// or destroyed.
 
-#include <vector>
-
-#include <QHash>
-#include <QString>
-#include <QStringView>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
 
 #include <vorlenta/eval/variant_value.h>
 #include <vorlenta/eval_export.h>
 
 namespace vorlenta {
 
+class SymbolIndex; // the library's own
+
 class VORLENTA_EVAL_EXPORT SymbolCollection {
 public:
-    struct Entry {
-        QString name;
-        VariantValue value;
-        friend bool operator==(const Entry &, const Entry &) = default;
-    };
+    SymbolCollection();
+    SymbolCollection(const SymbolCollection &other);
+    SymbolCollection(SymbolCollection &&other) noexcept;
+    SymbolCollection &operator=(const SymbolCollection &other);
+    SymbolCollection &operator=(SymbolCollection &&other) noexcept;
+    ~SymbolCollection();
 
-    qsizetype size() const noexcept { return qsizetype(m_Entries.size()); }
-    bool contains(QStringView name) const { return find(name) != nullptr; }
+    std::size_t size() const noexcept;
+    bool contains(std::string_view name) const;
 
     // The stored value, or nullptr when no key matches. The pointer stays
     // valid until the collection next changes.
-    const VariantValue *find(QStringView name) const;
+    const VariantValue *find(std::string_view name) const;
 
     // Appends an entry; false (and nothing changes) when the key is taken.
-    bool add(const QString &name, const VariantValue &value);
+    // On an exception (out of memory) nothing changes either.
+    bool add(std::string_view name, const VariantValue &value);
 
     // Removes the entry; false when no key matches.
-    bool remove(QStringView name);
+    bool remove(std::string_view name);
 
-    // The entries in insertion order.
-    const std::vector<Entry> &entries() const noexcept { return m_Entries; }
+    // The entry at `index` (0 to size() - 1) in insertion order.
+    const std::string &name_at(std::size_t index) const;
+    const VariantValue &value_at(std::size_t index) const;
 
-    friend bool operator==(const SymbolCollection &a, const SymbolCollection &b)
-    {
-        return a.m_Entries == b.m_Entries;
-    }
+    // The same names with the same case and values, in the same order.
+    bool operator==(const SymbolCollection &other) const;
+    bool operator!=(const SymbolCollection &other) const { return !(*this == other); }
 
 private:
-    std::vector<Entry> m_Entries;
-    QHash<QString, qsizetype> m_Index; // case-folded key -> position in m_Entries
+    friend class CEval;
+    std::unique_ptr<SymbolIndex> d;
 };
 
 } // namespace vorlenta

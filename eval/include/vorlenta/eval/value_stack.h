@@ -2,11 +2,11 @@
 #pragma once
 
 // CStack: a last-in, first-out store of variant values, with the evaluator's
-// 16-bit limits: it holds at most 32,760 values.
+// 16-bit limits: it holds at most 32,760 values. Copying copies the values.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
-#include <vector>
 
 #include <vorlenta/eval/eval_error.h>
 #include <vorlenta/eval/variant_value.h>
@@ -20,7 +20,14 @@ public:
     // (10 slots) below 32,768.
     static constexpr std::int16_t MaxValues = 32760;
 
-    std::int16_t StackSize() const noexcept { return m_Count; }
+    CStack();
+    CStack(const CStack &other);
+    CStack(CStack &&other) noexcept;
+    CStack &operator=(const CStack &other);
+    CStack &operator=(CStack &&other) noexcept;
+    ~CStack();
+
+    std::int16_t StackSize() const noexcept;
 
     // Puts a copy of the value on top. Raises EvalError Overflow (6) when the
     // stack already holds MaxValues values; the stack is then unchanged.
@@ -36,16 +43,11 @@ public:
     VariantValue GetPopValue() const;
 
     // The error the last Pop left pending, if any.
-    const std::optional<EvalError> &pending_error() const noexcept { return m_PendingError; }
+    std::optional<EvalError> pending_error() const;
 
 private:
-    // Slot i of the array holds the value at stack index i + 1. Slots above
-    // m_Count keep what they last held; they are never read. Slots are added
-    // ten at a time and never given back.
-    std::vector<VariantValue> m_Values;
-    std::int16_t m_Capacity = 0;
-    std::int16_t m_Count = 0;
-    std::optional<EvalError> m_PendingError;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace vorlenta

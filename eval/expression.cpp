@@ -1,0 +1,416 @@
+// SPDX-License-Identifier: MIT
+#include "eval/expression.h"
+
+#include <cmath>
+
+#include <vorlenta/eval/value_stack.h>
+
+#include "eval/counter16.h"
+#include "eval/number_text.h"
+#include "eval/symbol_index.h"
+
+namespace vorlenta {
+namespace {
+
+// The fault messages of the conversion, word for word.
+namespace faults {
+const char *const OperatorExpected = "Operator expected";
+const char *const OperandExpected = "Operand expected";
+const char *const UnmatchedClosing = "Closing parenthesis without matching open parenthesis";
+const char *const ClosingExpected = "Closing parenthesis expected";
+const char *const MultipleDecimalPoints = "Operand contains multiple decimal points";
+const char *const InvalidOperand = "Invalid operand";
+const char *const UnexpectedCharacter = "Unexpected character encountered";
+} // namespace faults
+
+// Precedence of an operator: "+" "-" 1; "*" "/" 2; "^" and the prefix
+// functions 3; negation 10; "(" 0, which stops the popping.
+int precedence(Token token)
+{
+    switch (token) {
+    case Token::Add:
+    case Token::Subtract:
+        return 1;
+    case Token::Multiply:
+    case Token::Divide:
+        return 2;
+    case Token::Power:
+    case Token::Exponential:
+    case Token::Root:
+    case Token::Logarithm:
+    case Token::Percent:
+        return 3;
+    case Token::Negate:
+        return 10;
+    default:
+        return 0;
+    }
+}
+
+// The length of an operator's text in the postfix text: negation is "(-)".
+int text_length(Token token)
+{
+    return token == Token::Negate ? 3 : 1;
+}
+
+Token operator_token(char c)
+{
+    switch (c) {
+    case '+': return Token::Add;
+    case '-': return Token::Subtract;
+    case '*': return Token::Multiply;
+    case '/': return Token::Divide;
+    case '^': return Token::Power;
+    case 'E': return Token::Exponential;
+    case 'S': return Token::Root;
+    case 'L': return Token::Logarithm;
+    default: return Token::Percent;
+    }
+}
+
+bool is_prefix_letter(unsigned char c)
+{
+    return c == 'E' || c == 'S' || c == 'L' || c == '%';
+}
+
+// Names are ASCII letters, digits and "_", starting with no digit.
+bool is_symbol_start(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool is_digit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool is_symbol_char(unsigned char c)
+{
+    return is_symbol_start(c) || is_digit(c);
+}
+
+class Conversion {
+public:
+    Conversion(std::string_view expression, char point, const SymbolIndex &symbols,
+               std::vector<Token> &operators, std::vector<double> &values)
+        : m_expression(expression), m_point(point), m_symbols(symbols), m_operators(operators), m_values(values)
+    {
+    }
+
+    ExpressionOutcome run();
+
+private:
+    // Each returns false at a syntax fault, with the fault noted.
+    bool step(unsigned char c);
+    bool infix_or_sign(char c);
+    bool close_parenthesis();
+    bool read_number();
+    bool read_name();
+    bool end_of_text();
+
+    bool fault(std::string message)
+    {
+        m_fault_position = m_position;
+        m_fault_message = std::move(message);
+        return false;
+    }
+    unsigned char current() const { return static_cast<unsigned char>(m_expression[std::size_t(m_position - 1)]); }
+    bool at_end() const { return std::size_t(m_position) > m_expression.size(); }
+    void advance() { m_position = add16(m_position, 1, EvalSource); }
+
+    // The operator stack holds at most as many operators as a CStack holds values.
+    void push(Token token)
+    {
+        if (m_operators.size() >= std::size_t(CStack::MaxValues))
+            throw runtime_error(eval_errors::Overflow, StackSource);
+        m_operators.push_back(token);
+    }
+    void emit_popped()
+    {
+        const Token token = m_operators.back();
+        m_operators.pop_back();
+        emit(token, 0.0, text_length(token));
+    }
+
+    void emit(Token token, double value, int length);
+    void apply(Token token, double value);
+    void arithmetic_fault(std::int32_t number) { m_arithmetic_fault = number; }
+    double pop_value()
+    {
+        if (m_values.empty())
+            return 0.0; // an operator short of values takes 0, unreported
+        const double value = m_values.back();
+        m_values.pop_back();
+        return value;
+    }
+
+    const std::string_view m_expression;
+    const char m_point;
+    const SymbolIndex &m_symbols;
+    std::vector<Token> &m_operators;
+    std::vector<double> &m_values;
+
+    std::int16_t m_position = 1;
+    ParserState m_state = ParserState::Start;
+    std::int16_t m_depth = 0;
+    int m_fault_position = 0;
+    std::string m_fault_message;
+
+    long long m_text_length = 0; // of the postfix text so far
+    std::int32_t m_arithmetic_fault = 0;
+    bool m_too_long = false;
+};
+
+ExpressionOutcome Conversion::run()
+{
+    m_operators.clear();
+    m_values.clear();
+    bool converted = true;
+    while (converted && !at_end()) {
+        converted = step(current());
+        if (converted)
+            advance();
+    }
+    converted = converted && end_of_text();
+
+    ExpressionOutcome outcome;
+    if (!converted) {
+        outcome.syntax_position = m_fault_position;
+        outcome.syntax_message = std::move(m_fault_message);
+    } else if (m_arithmetic_fault) {
+        outcome.fault = m_arithmetic_fault;
+        outcome.too_long = m_too_long;
+    } else if (!m_values.empty()) {
+        outcome.value = m_values.back(); // values below the top are left
+    }
+    return outcome;
+}
+
+bool Conversion::step(unsigned char c)
+{
+    if (is_prefix_letter(c)) {
+        // Right after an operand a prefix letter is no more an operator than
+        // a digit is: "2E3" is a fault, not 2 dropped and e cubed.
+        if (m_state == ParserState::AfterOperand)
+            return fault(faults::OperatorExpected);
+        push(operator_token(char(c)));
+        m_state = ParserState::AfterPrefix;
+        return true;
+    }
+    if (c == '(') {
+        if (m_state == ParserState::AfterOperand)
+            return fault(faults::OperatorExpected);
+        if (m_state == ParserState::AfterPrefix)
+            m_state = ParserState::AfterOperator;
+        push(Token::Open);
+        m_depth = add16(m_depth, 1, EvalSource);
+        return true;
+    }
+    if (c == ')')
+        return close_parenthesis();
+    if (c == '+' || c == '-' || c == '*' || c == '/' || c == '^')
+        return infix_or_sign(char(c));
+    if (is_digit(c) || c == '.' || c == ',') {
+        if (m_state == ParserState::AfterOperand)
+            return fault(faults::OperatorExpected);
+        return read_number();
+    }
+    if (c <= ' ')
+        return true; // blanks and control characters separate tokens
+    return read_name();
+}
+
+bool Conversion::close_parenthesis()
+{
+    if (m_state != ParserState::AfterOperand)
+        return fault(faults::OperandExpected);
+    if (m_depth == 0)
+        return fault(faults::UnmatchedClosing);
+    // Every pending "(" was counted in the depth, so one is on the stack.
+    while (m_operators.back() != Token::Open)
+        emit_popped();
+    m_operators.pop_back();
+    m_depth = add16(m_depth, -1, EvalSource);
+    return true;
+}
+
+bool Conversion::infix_or_sign(char c)
+{
+    switch (m_state) {
+    case ParserState::AfterOperand: {
+        // Pop what binds at least as tightly: equal precedence groups from the
+        // left, "^" included, and a "(" (precedence 0) stops the popping.
+        const Token token = operator_token(c);
+        while (!m_operators.empty() && precedence(m_operators.back()) >= precedence(token))
+            emit_popped();
+        push(token);
+        m_state = ParserState::AfterOperator;
+        return true;
+    }
+    case ParserState::AfterPrefix:
+        return fault(faults::OperandExpected);
+    case ParserState::Start:
+    case ParserState::AfterOperator:
+        if (c == '-')
+            push(Token::Negate);
+        else if (c != '+')
+            return fault(faults::OperandExpected);
+        m_state = ParserState::AfterPrefix;
+        return true;
+    }
+    return true;
+}
+
+bool Conversion::read_number()
+{
+    const std::int16_t start = m_position;
+    bool point_seen = false;
+    while (!at_end()) {
+        const char c = char(current());
+        if (!is_digit(static_cast<unsigned char>(c)) && c != m_point)
+            break;
+        if (c == m_point) {
+            if (point_seen)
+                return fault(faults::MultipleDecimalPoints);
+            point_seen = true;
+        }
+        advance();
+    }
+    // Back onto the number's last character: the main loop's advance moves past
+    // it. A separator of the other kind reads no character at all, so this
+    // steps back before it, an empty token is emitted, and the separator is
+    // examined again as the character after an operand.
+    m_position = add16(m_position, -1, EvalSource);
+    const std::string_view digits = m_expression.substr(std::size_t(start - 1), std::size_t(m_position - start + 1));
+    if (digits.size() == 1 && digits.front() == m_point)
+        return fault(faults::InvalidOperand);
+    if (digits.empty()) {
+        emit(Token::Empty, 0.0, 0);
+    } else {
+        const Operand literal = read_literal(digits, m_point);
+        emit(literal.token, literal.value, literal.text_length);
+    }
+    m_state = ParserState::AfterOperand;
+    return true;
+}
+
+bool Conversion::read_name()
+{
+    if (m_state == ParserState::AfterOperand)
+        return fault(faults::OperatorExpected);
+    if (!is_symbol_start(current()))
+        return fault(faults::UnexpectedCharacter);
+    std::size_t end = std::size_t(m_position); // 0-based index just past the name
+    while (end < m_expression.size() && is_symbol_char(static_cast<unsigned char>(m_expression[end])))
+        ++end;
+    const std::size_t first = std::size_t(m_position - 1);
+    const std::string_view name = m_expression.substr(first, end - first);
+    const SymbolEntry *entry = m_symbols.find(name);
+    if (!entry)
+        return fault("Undefined symbol : '" + std::string(name) + "'");
+    const Operand &operand = entry->operand(m_point);
+    // A text pasted in unread could carry blanks and operators of its own.
+    if (!operand.usable)
+        throw EvalError(eval_errors::InvalidSymbolValue, EvalSource, "Invalid symbol value");
+    emit(operand.token, operand.value, operand.text_length);
+    // Onto the name's last character; the main loop's advance moves past it.
+    m_position = to16((long long)end, EvalSource);
+    m_state = ParserState::AfterOperand;
+    return true;
+}
+
+bool Conversion::end_of_text()
+{
+    if (m_state == ParserState::AfterOperator || m_state == ParserState::AfterPrefix)
+        return fault(faults::OperandExpected);
+    if (m_depth > 0)
+        return fault(faults::ClosingExpected);
+    while (!m_operators.empty())
+        emit_popped();
+    return true;
+}
+
+// Appends the token to the postfix form: its text counts against the limit,
+// and unless an earlier token failed, it is applied at once.
+void Conversion::emit(Token token, double value, int length)
+{
+    m_text_length += length + 1;
+    if (m_arithmetic_fault)
+        return;
+    if (m_text_length > PostfixLimit) {
+        m_too_long = true;
+        return arithmetic_fault(eval_errors::Overflow);
+    }
+    apply(token, value);
+}
+
+void Conversion::apply(Token token, double value)
+{
+    double result = 0.0;
+    switch (token) {
+    case Token::Number:
+        m_values.push_back(value);
+        return;
+    case Token::TooLarge:
+        return arithmetic_fault(eval_errors::Overflow);
+    case Token::Empty:
+    case Token::Open:
+        return;
+    case Token::Add:
+    case Token::Subtract:
+    case Token::Multiply:
+    case Token::Divide:
+    case Token::Power: {
+        const double right = pop_value();
+        const double left = pop_value();
+        switch (token) {
+        case Token::Add: result = left + right; break;
+        case Token::Subtract: result = left - right; break;
+        case Token::Multiply: result = left * right; break;
+        case Token::Divide:
+            if (right == 0.0)
+                return arithmetic_fault(eval_errors::DivisionByZero);
+            result = left / right;
+            break;
+        default:
+            if (left == 0.0 && right < 0.0)
+                return arithmetic_fault(eval_errors::DivisionByZero);
+            if (left < 0.0 && right != std::trunc(right))
+                return arithmetic_fault(eval_errors::InvalidArgument);
+            result = std::pow(left, right);
+        }
+        break;
+    }
+    case Token::Exponential: result = std::exp(pop_value()); break;
+    case Token::Root: {
+        const double operand = pop_value();
+        if (operand < 0.0)
+            return arithmetic_fault(eval_errors::InvalidArgument);
+        result = std::sqrt(operand);
+        break;
+    }
+    case Token::Logarithm: {
+        const double operand = pop_value();
+        if (operand <= 0.0)
+            return arithmetic_fault(eval_errors::InvalidArgument);
+        result = std::log(operand);
+        break;
+    }
+    case Token::Percent: result = pop_value() * 0.01; break;
+    case Token::Negate: result = -pop_value(); break;
+    }
+    // Operands are always finite, so a result that is not is an overflow.
+    if (!std::isfinite(result))
+        return arithmetic_fault(eval_errors::Overflow);
+    m_values.push_back(result);
+}
+
+} // namespace
+
+ExpressionOutcome ExpressionRunner::run(std::string_view expression, char point,
+                                        const SymbolIndex &symbols)
+{
+    return Conversion(expression, point, symbols, m_operators, m_values).run();
+}
+
+} // namespace vorlenta

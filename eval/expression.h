@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// One expression, from its text to its value in a single pass: a character-by-
+// character state machine checks the syntax and puts in symbol values, an
+// operator stack orders the operators by precedence into postfix order, and
+// each postfix token is applied to a value stack the moment it is emitted.
+//
+// Grammar, as the state machine reads it:
+//   expression := { prefix } operand { infix { prefix } operand }
+//   prefix     := "-" | "+" | "E" | "S" | "L" | "%"
+//   operand    := number | name | "(" expression ")"
+//   number     := run of digits with at most one decimal point (no sign, no exponent)
+//   name       := ("A".."Z" | "a".."z" | "_") { letter | digit | "_" }
+// where "E", "S" and "L" always start a prefix function, never a name.
+//
+// A syntax fault anywhere wins over an arithmetic fault of the tokens before
+// it: those are applied, but their fault is only reported when the whole
+// expression has converted. Of arithmetic faults the first in postfix order
+// counts; the tokens after it are not applied.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <vorlenta/eval/symbol_collection.h>
+
+#include "eval/operand.h"
+
+namespace vorlenta {
+
+// The parser's states and what may follow each.
+enum class ParserState : std::int16_t {
+    Start = 0,         // nothing yet, or "(" read here: operand, sign, prefix, "(", end of text
+    AfterOperand = 1,  // number, name or ")": infix operator, ")", end of text
+    AfterOperator = 2, // infix operator, or "(" after one or after a prefix: operand, sign, prefix, "("
+    AfterPrefix = 3,   // sign or prefix letter: operand, prefix, "("
+};
+
+struct ExpressionOutcome {
+    double value = 0.0;                 // 0 after any fault
+    std::int32_t fault = 0;             // 0, or the arithmetic fault: 5, 6 or 11
+    bool too_long = false;              // the fault is the postfix text passing its limit
+    int syntax_position = 0;            // 1-based position of a syntax fault; 0 without one
+    std::string syntax_message;         // its message
+};
+
+// Evaluates expressions; keeps its stacks from one expression to the next.
+class ExpressionRunner {
+public:
+    // `point` ('.' or ',') is the decimal point of the numbers. Raises
+    // EvalError Overflow (6) when a position passes 32,767 or more than 32,760
+    // operators are pending, and InvalidSymbolValue when a symbol's stored
+    // value is no number.
+    ExpressionOutcome run(std::string_view expression, char point, const SymbolIndex &symbols);
+
+private:
+    std::vector<Token> m_operators;
+    std::vector<double> m_values;
+};
+
+} // namespace vorlenta

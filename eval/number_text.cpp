@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+#include "eval/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+namespace vorlenta {
+namespace {
+
+// Literals up to this length are converted in a buffer on the stack.
+constexpr std::size_t ShortLiteral = 64;
+
+Operand read_ascii(const char *first, const char *last)
+{
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(first, last, value);
+    const int length = int(last - first);
+    if (error == std::errc() && stop == last)
+        return {Token::Number, value, length, true};
+    // Out of range: beyond the largest double when a digit other than 0 stands
+    // before the point, otherwise below the smallest one, which reads as 0.
+    for (const char *c = first; c != last && *c != '.'; ++c) {
+        if (*c != '0')
+            return {Token::TooLarge, 0.0, length, true};
+    }
+    return {Token::Number, 0.0, length, true};
+}
+
+bool is_blank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// strtod in the C locale, whatever the process locale is. The C locale always
+// exists, so newlocale fails only for want of memory.
+locale_t c_locale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    if (!locale)
+        throw std::bad_alloc();
+    return locale;
+}
+
+// A symbol's text: sign? (digits [point digits*] | point digits) (e sign? digits)?
+// after trimming blanks; its value, or no usable operand.
+Operand read_text(std::string_view text, char point)
+{
+    std::size_t first = 0, last = text.size();
+    while (first < last && is_blank(text[first]))
+        ++first;
+    while (last > first && is_blank(text[last - 1]))
+        --last;
+    const std::string_view number = text.substr(first, last - first);
+    std::string c(number);
+    std::size_t at = 0;
+    const auto digits = [&] {
+        const std::size_t start = at;
+        while (at < c.size() && is_digit(c[at]))
+            ++at;
+        return at - start;
+    };
+    if (at < c.size() && (c[at] == '+' || c[at] == '-'))
+        ++at;
+    std::size_t mantissa_digits = digits();
+    if (at < c.size() && c[at] == point) {
+        c[at++] = '.';
+        mantissa_digits += digits();
+    }
+    if (mantissa_digits == 0)
+        return {};
+    if (at < c.size() && (c[at] == 'e' || c[at] == 'E')) {
+        ++at;
+        if (at < c.size() && (c[at] == '+' || c[at] == '-'))
+            ++at;
+        if (digits() == 0)
+            return {};
+    }
+    if (at != c.size())
+        return {};
+    const double value = strtod_l(c.c_str(), nullptr, c_locale());
+    const int length = int(number.size());
+    if (std::isinf(value))
+        return {Token::TooLarge, 0.0, length, true};
+    return {Token::Number, value, length, true};
+}
+
+int exponent_digits(int exponent)
+{
+    return exponent >= 100 ? 3 : 2;
+}
+
+} // namespace
+
+Operand read_literal(std::string_view digits, char point)
+{
+    if (point == '.')
+        return read_ascii(digits.data(), digits.data() + digits.size());
+    const auto ascii = [point](char c) { return c == point ? '.' : c; };
+    if (digits.size() <= ShortLiteral) {
+        std::array<char, ShortLiteral> chars;
+        std::transform(digits.begin(), digits.end(), chars.begin(), ascii);
+        return read_ascii(chars.data(), chars.data() + digits.size());
+    }
+    std::string chars(digits);
+    std::transform(chars.begin(), chars.end(), chars.begin(), ascii);
+    return read_ascii(chars.data(), chars.data() + chars.size());
+}
+
+int shortest_text_length(double value)
+{
+    if (value == 0.0)
+        return 1; // "0", also for -0
+    // The shortest round-trip digits, as d.ddde±x.
+    std::array<char, 32> chars;
+    const auto written = std::to_chars(chars.data(), chars.data() + chars.size(), std::fabs(value),
+                                       std::chars_format::scientific);
+    const char *const end = written.ptr;
+    const char *e = std::find(static_cast<const char *>(chars.data()), end, 'e');
+    const int digits = int(e - chars.data()) - (e - chars.data() > 1 ? 1 : 0); // without the point
+    int exponent = 0;
+    const char *exponent_first = e + 1;
+    if (exponent_first != end && *exponent_first == '+')
+        ++exponent_first; // from_chars reads no plus sign
+    std::from_chars(exponent_first, end, exponent);
+    const int point_at = exponent + 1; // digits before the decimal point
+    int decimal;
+    if (point_at <= 0)
+        decimal = 2 - point_at + digits; // "0.000ddd"
+    else if (point_at < digits)
+        decimal = digits + 1; // "dd.ddd"
+    else
+        decimal = point_at; // "ddd000"
+    const int scientific = digits + (digits > 1) + 2 + exponent_digits(std::abs(exponent));
+    return (std::signbit(value) ? 1 : 0) + std::min(decimal, scientific);
+}
+
+Operand symbol_operand(const VariantValue &value, char point)
+{
+    switch (value.kind()) {
+    case VariantValue::Kind::Empty:
+        return {Token::Empty, 0.0, 0, true};
+    case VariantValue::Kind::Number:
+        // An infinity or NaN has no text that reads back as a number. The text
+        // of -0 is "0", which reads back as +0.
+        if (std::isfinite(value.number()))
+            return {Token::Number, value.number() + 0.0, shortest_text_length(value.number()), true};
+        return {};
+    case VariantValue::Kind::Text:
+        return read_text(value.text(), point);
+    }
+    return {};
+}
+
+bool is_numeric_value(const VariantValue &value, char point)
+{
+    return symbol_operand(value, point).usable;
+}
+
+} // namespace vorlenta
