@@ -74,6 +74,11 @@ async function start() {
   const notation = browserNotation();
   const model = await loading;
   const translated = await words;
+  // The script runs as soon as it arrives, perhaps before the document is
+  // whole: the model is on its way by now, the fields may still be coming.
+  if (document.readyState === 'loading') {
+    await new Promise((parsed) => document.addEventListener('DOMContentLoaded', parsed, { once: true }));
+  }
   if (translated) translate(translated, language);
 
   wireTabs();
