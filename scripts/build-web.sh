@@ -48,12 +48,12 @@ done
 # Results must equal IEEE single and double arithmetic to the bit: no
 # contraction, no fast-math. The module stands alone (no JavaScript glue, no
 # file system): the page instantiates it and calls its exports.
-em++ -std=c++20 -Os -g0 \
+em++ -std=c++20 -Oz -g0 \
     -Wall -Wextra -Wpedantic -Werror \
     -ffp-contract=off -fno-fast-math \
     -I"$root" \
     "${sources[@]}" "$root/web/binding.cpp" \
-    -sSTANDALONE_WASM --no-entry -sFILESYSTEM=0 \
+    -sSTANDALONE_WASM --no-entry -sFILESYSTEM=0 -sMALLOC=emmalloc \
     -sTOTAL_STACK=65536 -sINITIAL_MEMORY=327680 -sALLOW_MEMORY_GROWTH=1 \
     -o "$staged/vorlenta.wasm"
 
