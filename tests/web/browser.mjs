@@ -49,13 +49,15 @@ export function launch() {
 }
 
 // A context in a locale and viewport; its log gathers requests outside
-// origin and the errors of every page in it.
+// origin and the errors in the console of every page in it.
 export async function openContext(browser, origin, { locale = 'en-US', viewport = { width: 1280, height: 800 } } = {}) {
     const context = await browser.newContext({ locale, viewport });
     const log = { foreign: [], errors: [] };
     context.on('request', r => { if (new URL(r.url()).origin !== origin) log.foreign.push(r.url()); });
-    context.on('console', m => { if (m.type() === 'error') log.errors.push(m.text()); });
-    context.on('weberror', e => log.errors.push(String(e.error())));
+    // The console is the page's: a help page it opens is a document of its own.
+    const ours = page => !page?.url().includes('/help/');
+    context.on('console', m => { if (m.type() === 'error' && ours(m.page())) log.errors.push(m.text()); });
+    context.on('weberror', e => { if (ours(e.page())) log.errors.push(String(e.error())); });
     return { context, log };
 }
 

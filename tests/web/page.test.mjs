@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The page beyond its scenarios: it computes with the network cut after the
-// first load, and its layout fits a phone and a desktop in every language.
+// The page beyond its scenarios: it computes and opens its help with the
+// network cut after the first load, and its layout fits a phone and a
+// desktop in every language.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -30,6 +31,11 @@ test('computes offline after the first load', async () => {
     await page.reload();
     await page.waitForSelector('html[data-ready="1"]', { timeout: 15000 });
     assert.equal(await oneRepMax(page), '133.37');
+    await page.click('#mnufile');
+    const [help] = await Promise.all([context.waitForEvent('page'), page.click('#mnuhelp')]);
+    await help.waitForLoadState();
+    assert.match(help.url(), /\/help\/vorlenta_en\.htm$/);
+    assert.match(await help.textContent('body'), /Body mass/, 'the help page, offline too');
     await context.close();
     assert.deepEqual(log.errors, [], 'errors in the console');
 });
