@@ -78,8 +78,8 @@ before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser?.close(); await server?.close(); });
 
 const all = [...rows('calculators.txt'), ...rows('window.txt')];
-for (const [locale, swap] of [['en-US', false], ['de-DE', true]]) {
-    test(`scenarios in ${locale}`, async t => {
+test('scenarios', { concurrency: true }, t => Promise.all([['en-US', false], ['de-DE', true]].map(([locale, swap]) =>
+    t.test(`in ${locale}`, async t => {
         const { context, log } = await openContext(browser, server.origin, { locale });
         for (const row of all) {
             await t.test(row.name, async () => {
@@ -95,5 +95,4 @@ for (const [locale, swap] of [['en-US', false], ['de-DE', true]]) {
         await context.close();
         assert.deepEqual(log.foreign, [], 'requests outside the origin');
         assert.deepEqual(log.errors, [], 'errors in the console');
-    });
-}
+    }))));
