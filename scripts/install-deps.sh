@@ -22,6 +22,7 @@ if [ "${1:-all}" != run ]; then
         galculator dbus-daemon libx11-dev
         groff man-db time valgrind locales
         libedit2 tmux bc hyperfine python3
+        chromium
     )
 fi
 # The page: Debian's emscripten compiles the model to WebAssembly (with its
@@ -34,6 +35,10 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+# The page's tests run on Node with npm: Debian's, unless another node is there.
+if [ "${1:-all}" != run ] && ! command -v npm >/dev/null; then
+    missing+=(nodejs npm)
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 as_root=()

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// The page's benchmark in Debian's headless Chromium from a loopback server:
+// what it transfers (gzip-compressed), navigation to the fields accepting
+// input beside a bare page of 23 inputs without script (alternated, same run),
+// and a keystroke to every dependent result updated, timed in the page.
+//
+//   node bench/web/page_bench.mjs [ROUNDS]      (after scripts/build-web.sh)
+
+import { gzipSync } from 'node:zlib';
+import { launch, openContext, openPage, serve } from '../../tests/web/browser.mjs';
+
+const rounds = Number(process.argv[2] ?? 30);
+const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const bare = '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>bare</title></head><body>'
+    + Array.from({ length: 23 }, (_, i) => `<label>Field ${i + 1} <input id="Text${i + 1}" type="text" value="0.00"></label>`).join('')
+    + '</body></html>';
+const served = new Map();
+const server = await serve(undefined, { '/bare.html': bare }, (path, body) => served.set(path, body));
+const browser = await launch();
+
+// Everything a first visit in German transfers: the page (its own files and
+// the German strings), then what the service worker stores besides (the help
+// pages and the other languages' strings).
+{
+    const { context } = await openContext(browser, server.origin, { locale: 'de-DE' });
+    const page = await openPage(context, server.origin);
+    await page.evaluate(() => navigator.serviceWorker?.ready);
+    await page.waitForTimeout(500);
+    await context.close();
+    const sizes = { page: 0, stored: 0 };
+    for (const [path, body] of served) {
+        const size = gzipSync(body, { level: 9 }).length;
+        sizes[/^\/(help\/|strings\/(?!de))/.test(path) ? 'stored' : 'page'] += size;
+        console.log(`  ${path.padEnd(28)} ${String(body.length).padStart(8)} B  ${String(size).padStart(7)} B gzip`);
+    }
+    const kb = bytes => `${(bytes / 1000).toFixed(1)} KB`;
+    console.log(`transferred, gzip-compressed: the page ${kb(sizes.page)} (goal: at most 150 KB), `
+        + `with the help pages and other languages stored for offline use ${kb(sizes.page + sizes.stored)}`);
+}
+
+// Milliseconds from navigation to the fields accepting input: the page's
+// data-ready, the bare page's DOMContentLoaded; each in a fresh context.
+async function ready(path) {
+    const context = await browser.newContext();
+    await context.addInitScript(() => new MutationObserver(() => {
+        if (document.documentElement?.dataset.ready === '1') window.readyAt ??= performance.now();
+    }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready'] }));
+    const page = await context.newPage();
+    await page.goto(server.origin + path);
+    const ms = await page.evaluate(async bare => {
+        if (bare) return performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd;
+        while (window.readyAt === undefined) await new Promise(r => setTimeout(r, 1));
+        return window.readyAt;
+    }, path !== '/');
+    await context.close();
+    return ms;
+}
+const times = { page: [], bare: [] };
+for (let i = 0; i < rounds; ++i) {
+    times.bare.push(await ready('/bare.html'));
+    times.page.push(await ready('/'));
+}
+const [p, b] = [median(times.page), median(times.bare)];
+console.log(`navigation to ready, median of ${rounds}: page ${p.toFixed(1)} ms, bare page ${b.toFixed(1)} ms, ratio ${(p / b).toFixed(2)} (goal: at most 1.5)`);
+
+// A keystroke in the body mass field to its last dependent shown: from the
+// key's keydown (the first listener) until every field the body mass feeds
+// shows its new value, real key presses, timed by performance.now().
+{
+    const { context } = await openContext(browser, server.origin);
+    const page = await openPage(context, server.origin);
+    for (const [field, text] of [['Text11', '7'], ['Text12', '20'], ['Text14', '15'], ['Text2', '100'], ['Text3', '10']]) {
+        await page.click(`#${field}`);
+        await page.keyboard.press('Control+A');
+        await page.keyboard.type(text);
+    }
+    await page.click('#Text11'); // "7.0": a digit after it and Backspace change the body mass each time
+    await page.keyboard.press('End');
+    await page.evaluate(() => {
+        const dependents = ['Text13', 'Text15', 'Text5', 'Text20'].map(id => document.getElementById(id));
+        window.latencies = [];
+        let start, before;
+        addEventListener('keydown', () => { start = performance.now(); before = dependents.map(e => e.value); }, true);
+        addEventListener('input', async () => {
+            // Results are written within the input's own handlers; wait if not.
+            while (dependents.slice(0, 3).some((e, i) => e.value === before[i]) && performance.now() - start < 1000)
+                await new Promise(r => setTimeout(r));
+            window.latencies.push(performance.now() - start);
+        });
+    });
+    for (let i = 0; i < 200; ++i) await page.keyboard.press(i % 2 ? 'Backspace' : String(1 + ((i / 2) % 9)));
+    const latencies = await page.evaluate(() => window.latencies);
+    await context.close();
+    console.log(`keystroke to every dependent result, median of ${latencies.length}: ${median(latencies).toFixed(3)} ms `
+        + `(90th percentile ${[...latencies].sort((a, b) => a - b)[Math.floor(latencies.length * 0.9)].toFixed(3)} ms; goal: median under 2 ms)`);
+}
+await browser.close();
+await server.close();

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// The scenario tables of tests/scenarios played on the page by real typing,
+// Tab, clicks and key presses: each row in "." notation in an en-US browser
+// and in "," notation in a de-DE one. Meanwhile no request may leave the
+// page's origin and no error may reach the console.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { launch, openContext, openPage, serve } from './browser.mjs';
+
+// The rows the page plays (tests/scenarios/scenario_file.h reads them too).
+const rows = file => readFileSync(new URL(`../scenarios/${file}`, import.meta.url), 'utf8').split('\n')
+    .filter(line => line.includes(' | ') && !line.startsWith('#') && !line.startsWith('window: '))
+    .map(line => { const [name, steps] = line.replace(/^face: /, '').split(' | '); return { name, steps }; });
+
+const keys = { Tab: 'Tab', Backtab: 'Shift+Tab', Left: 'ArrowLeft', Right: 'ArrowRight', Enter: 'Enter', Space: ' ', PgDown: 'Control+PageDown' };
+
+class PagePlayer {
+    constructor(page, english) { Object.assign(this, { page, english, messages: [] }); }
+
+    focused() {
+        return this.page.evaluate(() => document.activeElement?.closest('#SSTab1') ? 'SSTab1' : document.activeElement?.id);
+    }
+
+    // Clicks a control, showing its tab first, as a user must.
+    async click(id) {
+        const panel = await this.page.$eval(`#${id}`, e => e.closest('[role=tabpanel]')?.id);
+        const tab = panel && `#SSTab1_${panel.at(-1)}`;
+        if (tab && await this.page.getAttribute(tab, 'aria-selected') !== 'true') await this.page.click(tab);
+        await this.page.click(`#${id}`);
+    }
+
+    // The message box is answered with Enter, as a user would, and recorded.
+    async answer() {
+        if (!await this.page.$eval('#MsgBox', box => box.open)) return;
+        this.messages.push(await this.page.textContent('#MsgBoxText'));
+        await this.page.keyboard.press('Enter');
+        assert.equal(await this.page.$eval('#MsgBox', box => box.open), false, 'Enter closes the message');
+    }
+
+    async play(word) {
+        const [, name, action, text] = word.match(/^([^=:]+)([=:]?)(.*)$/);
+        const { page } = this;
+        if (action === '=') {
+            if (await this.focused() === name) await page.keyboard.press('Control+A');
+            else await this.click(name);
+            if (text) await page.keyboard.type(text);
+            else await page.keyboard.press('Delete');
+        } else if (name === 'show') await page.click(`#SSTab1_${text}`);
+        else if (name === 'shown') assert.equal(await page.getAttribute(`#SSTab1_${text}`, 'aria-selected'), 'true');
+        else if (action === ':') {
+            const shown = await page.$eval(`#${name}`, e => e.tagName === 'INPUT' ? e.value : e.textContent.trim());
+            assert.equal(shown, text, name);
+        } else if (name.startsWith('@')) assert.equal(await this.focused(), name.slice(1), 'the focus');
+        else if (name === '*') {
+            assert.ok(await page.evaluate(() => { const e = document.activeElement; return e.selectionStart === 0 && e.selectionEnd === e.value.length; }), 'all selected');
+        } else if (name.startsWith('>') || name.startsWith('Command')) await this.click(name.replace('>', ''));
+        else if (name.endsWith('panels')) {
+            for (const frame of ['Frame3', 'Frame4'])
+                assert.equal(await page.$eval(`#${frame}`, e => e.disabled), name === '-panels', frame);
+        } else if (name === '!message') {
+            assert.equal(this.messages.length, 1, 'one message');
+            if (this.english) assert.equal(this.messages[0], 'Please insert body mass first.');
+            this.messages = [];
+        } else if (name === 'menu') {
+            await page.click('#mnufile');
+            assert.equal(await page.isVisible('#mnuhelp'), true, 'the menu opens');
+            await page.click('#mnufile');
+        } else if (keys[name]) await page.keyboard.press(keys[name]);
+        else assert.fail(`unknown step ${name}`);
+        await this.answer();
+    }
+}
+
+let server, browser;
+before(async () => { server = await serve(); browser = await launch(); });
+after(async () => { await browser?.close(); await server?.close(); });
+
+const all = [...rows('calculators.txt'), ...rows('window.txt')];
+test('scenarios', { concurrency: true }, t => Promise.all([['en-US', false], ['de-DE', true]].map(([locale, swap]) =>
+    t.test(`in ${locale}`, async t => {
+        const { context, log } = await openContext(browser, server.origin, { locale });
+        for (const row of all) {
+            await t.test(row.name, async () => {
+                const page = await openPage(context, server.origin);
+                const player = new PagePlayer(page, locale === 'en-US');
+                const steps = swap ? row.steps.replace(/[.,]/g, c => (c === '.' ? ',' : '.')) : row.steps;
+                for (const word of steps.split(/\s+/).filter(Boolean))
+                    await player.play(word).catch(e => { e.message = `at step ${word}: ${e.message}`; throw e; });
+                assert.deepEqual(player.messages, [], 'a message no step expected');
+                await page.close();
+            });
+        }
+        await context.close();
+        assert.deepEqual(log.foreign, [], 'requests outside the origin');
+        assert.deepEqual(log.errors, [], 'errors in the console');
+    }))));
