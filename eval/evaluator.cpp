@@ -60,21 +60,18 @@ public:
     // The message of the last syntax fault; only ever overwritten.
     std::string m_ErrorMessage;
     NoticeHandler handler;
-    char separator = '.';
     ExpressionRunner runner; // its stacks serve every evaluation
 
     Private() = default;
     // A copy starts with stacks of its own.
-    Private(const Private &other)
-        : m_ErrorMessage(other.m_ErrorMessage), handler(other.handler), separator(other.separator)
-    {
-    }
+    Private(const Private &other) : m_ErrorMessage(other.m_ErrorMessage), handler(other.handler) {}
 };
 
+// The evaluator's decimal separator is its table's: the one setting reads the
+// literals of expressions and the text values of symbols alike.
 CEval::CEval() : d(std::make_unique<Private>())
 {
-    d->separator = user_decimal_separator();
-    m_SymbolTable.d->separator = d->separator;
+    m_SymbolTable.d->separator = user_decimal_separator();
 }
 
 CEval::CEval(const CEval &other) : m_SymbolTable(other.m_SymbolTable), d(std::make_unique<Private>(*other.d)) {}
@@ -103,13 +100,12 @@ void CEval::set_decimal_separator(char separator)
 {
     if (separator != '.' && separator != ',')
         throw EvalError(eval_errors::InvalidDecimalSeparator, EvalSource, "Invalid decimal separator");
-    d->separator = separator;
     m_SymbolTable.d->separator = separator;
 }
 
 char CEval::decimal_separator() const noexcept
 {
-    return d->separator;
+    return m_SymbolTable.d->separator;
 }
 
 void CEval::set_notice_handler(NoticeHandler handler)
@@ -119,7 +115,7 @@ void CEval::set_notice_handler(NoticeHandler handler)
 
 double CEval::Evaluate(std::string_view sExpression)
 {
-    const ExpressionOutcome outcome = d->runner.run(sExpression, d->separator, *m_SymbolTable.m_Symbols.d);
+    const ExpressionOutcome outcome = d->runner.run(sExpression, decimal_separator(), *m_SymbolTable.m_Symbols.d);
     if (outcome.syntax_position) {
         d->m_ErrorMessage = outcome.syntax_message;
         throw EvalError(eval_errors::SyntaxFault, EvalSource, outcome.syntax_message, outcome.syntax_position);
@@ -139,7 +135,7 @@ EvalResult CEval::evaluate(std::string_view expression)
 {
     EvalResult result;
     try {
-        const ExpressionOutcome outcome = d->runner.run(expression, d->separator, *m_SymbolTable.m_Symbols.d);
+        const ExpressionOutcome outcome = d->runner.run(expression, decimal_separator(), *m_SymbolTable.m_Symbols.d);
         if (outcome.syntax_position) {
             d->m_ErrorMessage = outcome.syntax_message;
             result.number = eval_errors::SyntaxFault;
