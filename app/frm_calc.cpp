@@ -17,7 +17,6 @@
 #include "exchange_button_widget.h"
 #include "field_edit.h"
 #include "apiconstants.h"
-#include "fields/number_format.h"
 #include "fonts.h"
 #include "help_page.h"
 #include "layout_table.h"
@@ -219,12 +218,9 @@ void frm_calc::Form_Load(const Captions &captions)
     apiconstants::center_form(*this);
 
     // Every text box, in the order of the control list, starts at zero; each
-    // write raises the field's change event and runs its calculations.
-    const std::string zero = vorlenta::render(0.0, Pattern::TwoDecimals, m_model.store().notation());
-    for (const LayoutEntry &entry : layout_table()) {
-        if (entry.kind == ControlKind::TextBox)
-            m_model.store().set_text(entry.field, zero);
-    }
+    // write raises the field's change event and runs its calculations. Both
+    // exchange buttons show "<->".
+    m_model.load();
 
     for (int tab = 0; tab < 2; ++tab) {
         if (const std::optional<QString> &caption = captions.tabs[std::size_t(tab)])
@@ -250,10 +246,8 @@ void frm_calc::Form_Load(const Captions &captions)
     with_string(string_id::help_page_path, [this](const QString &s) { m_help_address = help_address(m_web_address, s); });
     with_string(string_id::menu_exit, [this](const QString &s) { m_mnuexit->setText(s); });
 
-    for (const auto &[which, button] : m_buttons) {
-        m_model.set_caption(which, "<->");
-        button->set_look(loaded_exchange_button_look());
-    }
+    for (const auto &button : m_buttons)
+        button.second->set_look(loaded_exchange_button_look());
 
     apiconstants::DecimalSeparator = apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc_model.h"
 
+#include <iterator>
 #include <utility>
 
 #include "calc/acceleration.h"
@@ -11,6 +12,7 @@
 #include "calc/one_rep_max.h"
 #include "calc/running_cycling.h"
 #include "fields/field_rules.h"
+#include "fields/number_format.h"
 
 namespace vorlenta {
 namespace {
@@ -19,6 +21,15 @@ std::size_t index_of(ExchangeButton button)
 {
     return button == ExchangeButton::Command1 ? 0 : 1;
 }
+
+// The text boxes in the order of the window's control list.
+constexpr Field control_order[] = {
+    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
+    Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
+    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
+    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
+};
+static_assert(std::size(control_order) == field_count);
 
 } // namespace
 
@@ -55,6 +66,15 @@ void CalcModel::on_caption_changed(CaptionListener listener)
 void CalcModel::on_body_mass_missing(BodyMassRequest request)
 {
     m_body_mass_missing = std::move(request);
+}
+
+void CalcModel::load()
+{
+    const std::string zero = render(0.0, Pattern::TwoDecimals, m_store.notation());
+    for (const Field field : control_order)
+        m_store.set_text(field, zero);
+    set_caption(ExchangeButton::Command1, "<->");
+    set_caption(ExchangeButton::Command2, "<->");
 }
 
 void CalcModel::leave(Field field)

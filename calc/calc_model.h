@@ -56,6 +56,12 @@ public:
     void on_caption_changed(CaptionListener listener);
     void on_body_mass_missing(BodyMassRequest request);
 
+    // What a face that has no control list of its own does when it opens, as
+    // the window's load does: "0.00" into every field in the order of the
+    // window's control list (each write runs its calculations), then "<->"
+    // on both exchange buttons.
+    void load();
+
     // What the user does.
     void leave(Field field);     // the field lost the focus to another control
     void key_down(Field field);  // a key reached the field, before it acts

@@ -8,7 +8,6 @@
 // new state for those bits alone and mirrors it; it never computes.
 
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +16,6 @@
 #include <emscripten/emscripten.h>
 
 #include "calc/calc_model.h"
-#include "fields/number_format.h"
 
 namespace {
 
@@ -26,16 +24,6 @@ using namespace vorlenta;
 constexpr std::uint32_t panels_bit = 1u << field_count;
 constexpr std::uint32_t caption_bit = 1u << (field_count + 1);
 constexpr std::uint32_t body_mass_bit = 1u << (field_count + 2);
-
-// The window's control list holds the text boxes in this order; loading
-// writes them in it, each write running its calculations at once.
-constexpr Field load_order[] = {
-    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
-    Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
-    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
-    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
-};
-static_assert(std::size(load_order) == field_count);
 
 struct Page {
     explicit Page(Notation notation) : model(std::move(notation))
@@ -109,12 +97,7 @@ EMSCRIPTEN_KEEPALIVE std::uint32_t vl_start()
     }
     page = std::make_unique<Page>(std::move(notation));
 
-    CalcModel &model = page->model;
-    const std::string zero = render(0.0, Pattern::TwoDecimals, model.store().notation());
-    for (const Field field : load_order)
-        model.store().set_text(field, zero);
-    model.set_caption(ExchangeButton::Command1, "<->");
-    model.set_caption(ExchangeButton::Command2, "<->");
+    page->model.load();
     return page->take_changes();
 }
 

@@ -16,10 +16,6 @@ namespace {
 
 using enum Field;
 
-// The order in which a face writes zero into the fields when it loads.
-constexpr Field load_order[] = {Text23, Text1, Text11, Text22, Text21, Text20, Text19, Text18, Text17, Text16, Text12,
-                                Text13, Text14, Text15, Text2, Text3, Text4, Text5, Text10, Text9, Text8, Text7, Text6};
-
 std::optional<Field> field_named(const std::string &name)
 {
     for (const FieldEntry &entry : field_entries())
@@ -33,10 +29,7 @@ public:
     explicit ModelPlayer(Notation notation) : m_model(host_notation(notation))
     {
         m_model.on_body_mass_missing([this] { ++m_messages; });
-        for (const Field field : load_order)
-            m_model.store().set_text(field, render(0.0, Pattern::TwoDecimals, host_notation(notation)));
-        for (const ExchangeButton button : {ExchangeButton::Command1, ExchangeButton::Command2})
-            m_model.set_caption(button, "<->");
+        m_model.load();
     }
 
     void play(const std::string &word)
