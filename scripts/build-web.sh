@@ -33,7 +33,7 @@ fi
 export EMCC_TEMP_DIR=$work/tmp
 
 rm -rf "$work"
-mkdir -p "$work/tmp" "$work/web/help" "$work/web/strings"
+mkdir -p "$work/tmp" "$work/web/help"
 staged=$work/web
 
 # The model's sources are those its CMake targets list.
@@ -61,9 +61,10 @@ em++ -std=c++20 -Oz -g0 \
 web_address=${VORLENTA_WEB_ADDRESS:-$(sed -n 's/^set(VORLENTA_WEB_ADDRESS "\([^"]*\)".*/\1/p' "$root/CMakeLists.txt")}
 copyright=${VORLENTA_COPYRIGHT:-$(sed -n 's/^set(VORLENTA_COPYRIGHT "\([^"]*\)".*/\1/p' "$root/CMakeLists.txt")}
 [ -n "$web_address" ] && [ -n "$copyright" ] || fail "no web address or copyright line in CMakeLists.txt"
-python3 "$root/web/gen_page.py" "$root/translations" "$root/web/index.html" "$staged" "$web_address" "$copyright"
+python3 "$root/web/gen_page.py" "$root/translations" "$root/web/index.html" "$root/web/page.css" \
+    "$staged/index.html" "$work/strings.js" "$web_address" "$copyright"
 
-cp "$root/web/page.css" "$root/web/manifest.webmanifest" "$staged/"
+cp "$root/web/manifest.webmanifest" "$staged/"
 # The page's modules as one file, one request: each module's imports are the
 # ones before it, so dropping the import lines and the export words joins them.
 # The file is a classic script in one strict block, which keeps its names to
@@ -72,9 +73,9 @@ cp "$root/web/page.css" "$root/web/manifest.webmanifest" "$staged/"
 {
     echo "'use strict';"
     echo "{"
-    for module in model page main; do
-        echo "// ---- $module.js"
-        sed -e "/^import .* from '\.\/[a-z]*\.js';$/d" -e 's/^export //' "$root/web/$module.js"
+    for module in "$work/strings.js" "$root"/web/{model,page,main}.js; do
+        echo "// ---- ${module##*/}"
+        sed -e "/^import .* from '\.\/[a-z]*\.js';$/d" -e 's/^export //' "$module"
     done
     echo "}"
 } >"$staged/main.js"
@@ -102,7 +103,7 @@ mv "$staged" "$out"
 rm -rf "$work"
 # What a first visit in English loads, each file gzip-compressed.
 size=0
-for file in index.html page.css main.js vorlenta.wasm manifest.webmanifest; do
+for file in index.html main.js vorlenta.wasm manifest.webmanifest; do
     size=$((size + $(gzip -9 <"$out/$file" | wc -c)))
 done
-echo "The page is in $out: $((size / 1024)) KB gzip-compressed (HTML, CSS, JavaScript, WebAssembly, manifest)."
+echo "The page is in $out: $((size / 1024)) KB gzip-compressed (HTML with its CSS, JavaScript, WebAssembly, manifest)."

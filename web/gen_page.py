@@ -2,15 +2,20 @@
 """Writes the page's words from the Qt Linguist files, so that the page and
 the window speak from one set of translations.
 
-The English texts are the .ts files' source texts; the page's index.html
-carries them (it reads before any script runs), and each other language gets
-one small strings/<lang>.json with only the texts the page uses. A caption of
+The page's stylesheet goes into index.html, pinned by its digest in the
+page's Content-Security-Policy: it arrives with the document rather than a
+request after it. The English texts are the .ts files' source texts, which
+index.html carries; the other languages' texts that the page uses go into a
+small JavaScript module, strings.js, that the build joins into the page's
+script, so that the page is in the reader's language before its first paint. A caption of
 the string table is keyed by its id ("137"), any other text by its English
 source. Qt's access-key marks ("&File") are dropped: the page has none.
 
-Usage: gen_page.py TRANSLATIONS_DIR TEMPLATE OUT_DIR WEB_ADDRESS COPYRIGHT
+Usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT
 """
 
+import base64
+import hashlib
 import html
 import json
 import pathlib
@@ -104,10 +109,9 @@ def fill(template, english, keys_used, web_address):
 
 
 def main():
-    if len(sys.argv) != 6:
-        fail("usage: gen_page.py TRANSLATIONS_DIR TEMPLATE OUT_DIR WEB_ADDRESS COPYRIGHT")
-    translations, template_path, out_dir, web_address, copyright_line = sys.argv[1:]
-    out_dir = pathlib.Path(out_dir)
+    if len(sys.argv) != 8:
+        fail("usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT")
+    translations, template_path, stylesheet, page_out, strings_out, web_address, copyright_line = sys.argv[1:]
 
     english, languages = {}, {}
     for path in sorted(pathlib.Path(translations).glob("*.ts")):
@@ -121,19 +125,26 @@ def main():
 
     keys_used = set()
     page = fill(pathlib.Path(template_path).read_text(encoding="utf-8"), english, keys_used, web_address)
-    page = (page.replace("@LANGUAGES@", " ".join(sorted(["en", *languages])))
+    style = pathlib.Path(stylesheet).read_bytes()
+    if b"</" in style:
+        fail(f"{stylesheet} cannot stand inside a <style> element")
+    digest = base64.b64encode(hashlib.sha256(style).digest()).decode()
+    page = (page.replace("@STYLE_SHA256@", digest)
+                .replace("@STYLE@", style.decode("utf-8"))
                 .replace("@WEB_ADDRESS@", html.escape(web_address))
                 .replace("@COPYRIGHT@", html.escape(copyright_line, quote=False)))
     if re.search(r"@[A-Z_]+@", page):
         fail("index.html keeps a placeholder")
-    (out_dir / "index.html").write_text(page, encoding="utf-8")
+    pathlib.Path(page_out).write_text(page, encoding="utf-8")
 
-    strings_dir = out_dir / "strings"
-    strings_dir.mkdir(exist_ok=True)
-    for language, translated in languages.items():
-        words = {key: translated[key] for key in sorted(keys_used) if key in translated}
-        (strings_dir / f"{language}.json").write_text(
-            json.dumps(words, ensure_ascii=False, separators=(",", ":")), encoding="utf-8")
+    words = {language: {key: translated[key] for key in sorted(keys_used) if key in translated}
+             for language, translated in sorted(languages.items())}
+    module = json.dumps(words, ensure_ascii=False, separators=(",", ":"))
+    pathlib.Path(strings_out).write_text(
+        "// Written by gen_page.py from translations/: the page's words in each\n"
+        "// language but English, keyed as the page's data-s attributes are.\n"
+        f"export const WORDS = {module};\n",
+        encoding="utf-8")
 
 
 if __name__ == "__main__":

@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Starts the page: the reader's language and number notation, the model,
-// then the fields take input and <html data-ready="1"> says so.
+// Starts the page. The fields take input as soon as the page is in the
+// reader's language and wired, and <html data-ready="1"> says so; the model
+// arrives a little later, takes whatever was typed meanwhile, and from then
+// on <html data-live="1"> says that results follow every keystroke.
 
 import { Model } from './model.js';
 import { Page, wireMenu, wireMessageBox, wireTabs } from './page.js';
+import { WORDS } from './strings.js';
 
 const root = document.documentElement;
-let ready;
-window.vorlentaReady = new Promise((resolve) => {
-  ready = resolve;
-});
 
 // The first of the browser's languages that the page speaks; English else.
 function pageLanguage() {
-  const spoken = root.dataset.languages.split(' ');
   for (const tag of navigator.languages ?? [navigator.language]) {
     const language = tag.toLowerCase().split('-')[0];
-    if (spoken.includes(language)) return language;
+    if (language === 'en' || Object.hasOwn(WORDS, language)) return language;
   }
   return 'en';
 }
@@ -39,17 +37,9 @@ function browserNotation() {
   };
 }
 
-async function strings(language) {
-  if (language === 'en') return null; // the document is English already
-  try {
-    const response = await fetch(`strings/${language}.json`);
-    return response.ok ? await response.json() : null;
-  } catch {
-    return null; // the English words stay
-  }
-}
-
-function translate(words, language) {
+// The document is English; the others' words come with this script.
+function translate(language) {
+  const words = WORDS[language];
   root.lang = language;
   const set = (attribute, apply) => {
     for (const element of document.querySelectorAll(`[${attribute}]`)) {
@@ -65,34 +55,26 @@ function translate(words, language) {
   set('data-s-help', (element, text) => element.setAttribute('href', `help/${text.split('/').pop()}`));
 }
 
-async function start() {
-  const language = pageLanguage();
-  const words = strings(language);
-  // The module compiles off the main thread while the locale's number data
-  // loads on it (a page's first number format takes tens of milliseconds).
+// The script is deferred and holds back the first paint, so the page is
+// never seen in the wrong language or unwired.
+const language = pageLanguage();
+if (language !== 'en') translate(language);
+const page = new Page();
+wireTabs();
+wireMenu();
+wireMessageBox();
+root.dataset.ready = '1';
+
+// Then the model, once whoever watches data-ready has heard of it: the
+// module compiles off the main thread while the locale's number data loads
+// on it (a page's first number format takes tens of milliseconds, and twice
+// that once the first layout and paint compete with it for the processor).
+queueMicrotask(async () => {
   const loading = Model.load('vorlenta.wasm');
   const notation = browserNotation();
-  const model = await loading;
-  const translated = await words;
-  // The script runs as soon as it arrives, perhaps before the document is
-  // whole: the model is on its way by now, the fields may still be coming.
-  if (document.readyState === 'loading') {
-    await new Promise((parsed) => document.addEventListener('DOMContentLoaded', parsed, { once: true }));
-  }
-  if (translated) translate(translated, language);
-
-  wireTabs();
-  wireMenu();
-  wireMessageBox();
-  new Page(model).start(notation);
-
-  // The window opens with the focus in the body mass, its text selected.
-  if (document.activeElement === document.body || !document.activeElement) document.getElementById('Text11').focus();
-  root.dataset.ready = '1';
-  ready();
-}
-
-start();
+  page.attach(await loading, notation);
+  root.dataset.live = '1';
+});
 
 // Caches the whole page for use without a network, once it has loaded.
 if ('serviceWorker' in navigator) {

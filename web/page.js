@@ -13,7 +13,10 @@ function switchesTabs(event) {
 }
 
 export class Page {
-  #model;
+  #model = null;
+  // What the user did before the model arrived, in order, each waiting to be
+  // handed to it: the fields take input from the start.
+  #pending = [];
   #fields = [];
   #panels = [];
   #buttons = [byId('Command1'), byId('Command2')];
@@ -23,16 +26,50 @@ export class Page {
   // The field a pointer is focusing: its click selects all once more.
   #selectOnClick = null;
 
-  constructor(model) {
-    this.#model = model;
+  constructor() {
     for (let n = 1; n <= FIELD_COUNT; n += 1) this.#fields[n] = byId(`Text${n}`);
+    this.#fields.forEach((field, n) => {
+      if (field) this.#wireField(field, n);
+    });
+    this.#buttons.forEach((button, i) => {
+      // A click takes the focus, so the field being edited is left before
+      // the button converts, whatever the browser does with focus on click.
+      button.addEventListener('mousedown', () => button.focus());
+      button.addEventListener('click', () => this.#act((model) => model.click(i + 1)));
+    });
+    window.addEventListener('blur', () => {
+      if (this.#fields.includes(document.activeElement)) this.#suspended = document.activeElement;
+    });
+  }
+
+  // The model has arrived: it loads as the window does, takes what the user
+  // did meanwhile, and the page shows the outcome at once.
+  attach(model, notation) {
+    const focused = this.#fields.includes(document.activeElement) ? document.activeElement : null;
+    // The fields are empty until the model fills them: the one entered
+    // before then and not typed into had nothing to select.
+    const untouched = focused?.value === '';
+    this.#model = model;
+    this.#panels = [];
     for (let n = 1; n <= 7; n += 1) {
       if (model.needsBodyMass(n)) this.#panels.push(byId(`Frame${n}`));
     }
+    let changes = model.start(notation);
+    for (const action of this.#pending) changes |= action(model);
+    this.#pending = [];
+    this.#mirror(changes);
+    if (untouched) focused.select();
+  }
+
+  // Hands an action to the model and shows what it changed, or keeps it
+  // until the model is there.
+  #act(action) {
+    if (this.#model) this.#mirror(action(this.#model));
+    else this.#pending.push(action);
   }
 
   // Shows what an action of the model changed.
-  mirror(changes) {
+  #mirror(changes) {
     for (let n = 1; n <= FIELD_COUNT; n += 1) {
       if (changes & (1 << (n - 1))) {
         const field = this.#fields[n];
@@ -50,23 +87,6 @@ export class Page {
       });
     }
     if (changes & BODY_MASS_MISSING) showMessage();
-  }
-
-  start(notation) {
-    this.mirror(this.#model.start(notation));
-    this.#fields.forEach((field, n) => {
-      if (field) this.#wireField(field, n);
-    });
-    this.#buttons.forEach((button, i) => {
-      // A click takes the focus, so the field being edited is left before
-      // the button converts, whatever the browser does with focus on click.
-      button.addEventListener('mousedown', () => button.focus());
-      button.addEventListener('click', () => this.mirror(this.#model.click(i + 1)));
-    });
-    window.addEventListener('blur', () => {
-      if (this.#fields.includes(document.activeElement)) this.#suspended = document.activeElement;
-    });
-    for (const field of this.#fields) field?.removeAttribute('readonly');
   }
 
   #wireField(field, n) {
@@ -94,14 +114,17 @@ export class Page {
         this.#suspended = field;
         return;
       }
-      this.mirror(this.#model.leave(n));
+      this.#act((model) => model.leave(n));
     });
     field.addEventListener('keydown', (event) => {
       // Tab moves the focus away: it is no key in the field.
       if (event.key === 'Tab' || switchesTabs(event)) return;
-      this.mirror(this.#model.keyDown(n));
+      this.#act((model) => model.keyDown(n));
     });
-    field.addEventListener('input', () => this.mirror(this.#model.edit(n, field.value)));
+    field.addEventListener('input', () => {
+      const text = field.value;
+      this.#act((model) => model.edit(n, text));
+    });
   }
 }
 

@@ -50,8 +50,8 @@ export function launch() {
 
 // A context in a locale and viewport; its log gathers requests outside
 // origin and the errors in the console of every page in it.
-export async function openContext(browser, origin, { locale = 'en-US', viewport = { width: 1280, height: 800 } } = {}) {
-    const context = await browser.newContext({ locale, viewport });
+export async function openContext(browser, origin, { locale = 'en-US', viewport = { width: 1280, height: 800 }, serviceWorkers } = {}) {
+    const context = await browser.newContext({ locale, viewport, serviceWorkers });
     const log = { foreign: [], errors: [] };
     context.on('request', r => { if (new URL(r.url()).origin !== origin) log.foreign.push(r.url()); });
     // The console is the page's: a help page it opens is a document of its own.
@@ -61,10 +61,14 @@ export async function openContext(browser, origin, { locale = 'en-US', viewport 
     return { context, log };
 }
 
-// Loads the page and waits until its fields accept input.
-export async function openPage(context, origin) {
+// Loads the page and waits until its fields accept input and its results
+// follow the keys; or, with the model held back from the network until the
+// promise held resolves (in a context without service workers, which would
+// answer from their cache), only until the fields accept input.
+export async function openPage(context, origin, held) {
     const page = await context.newPage();
+    if (held) await page.route('**/vorlenta.wasm', route => held.then(() => route.continue()));
     await page.goto(origin + '/');
-    await page.waitForSelector('html[data-ready="1"]', { timeout: 15000 });
+    await page.waitForSelector(held ? 'html[data-ready="1"]' : 'html[data-live="1"]', { timeout: 15000 });
     return page;
 }

@@ -29,7 +29,7 @@ test('computes offline after the first load', async () => {
     await server.close();
     await context.setOffline(true);
     await page.reload();
-    await page.waitForSelector('html[data-ready="1"]', { timeout: 15000 });
+    await page.waitForSelector('html[data-live="1"]', { timeout: 15000 });
     assert.equal(await oneRepMax(page), '133.37');
     await page.click('#mnufile');
     const [help] = await Promise.all([context.waitForEvent('page'), page.click('#mnuhelp')]);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The scenario tables of tests/scenarios played on the page by real typing,
 // Tab, clicks and key presses: each row in "." notation in an en-US browser
-// and in "," notation in a de-DE one. Meanwhile no request may leave the
-// page's origin and no error may reach the console.
+// with the model loaded, and in "," notation in a de-DE one whose model is
+// held back until the row's first check, so that all it typed and clicked
+// before waited for the model. Meanwhile no request may leave the page's
+// origin and no error may reach the console.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -17,14 +19,26 @@ const rows = file => readFileSync(new URL(`../scenarios/${file}`, import.meta.ur
 const keys = { Tab: 'Tab', Backtab: 'Shift+Tab', Left: 'ArrowLeft', Right: 'ArrowRight', Enter: 'Enter', Space: ' ', PgDown: 'Control+PageDown' };
 
 class PagePlayer {
-    constructor(page, english) { Object.assign(this, { page, english, messages: [] }); }
+    constructor(page, english, release) { Object.assign(this, { page, english, release, messages: [] }); }
+
+    // Lets a held model in: it takes every step so far at once.
+    async live() {
+        if (!this.release) return;
+        assert.equal(await this.page.getAttribute('html', 'data-live'), null, 'the model came before it was let in');
+        this.release();
+        this.release = null;
+        await this.page.waitForSelector('html[data-live="1"]');
+        await this.answer();
+    }
 
     focused() {
         return this.page.evaluate(() => document.activeElement?.closest('#SSTab1') ? 'SSTab1' : document.activeElement?.id);
     }
 
-    // Clicks a control, showing its tab first, as a user must.
+    // Clicks a control, showing its tab first, as a user must; a user waits
+    // for a disabled one.
     async click(id) {
+        if (await this.page.$eval(`#${id}`, e => e.matches(':disabled'))) await this.live();
         const panel = await this.page.$eval(`#${id}`, e => e.closest('[role=tabpanel]')?.id);
         const tab = panel && `#SSTab1_${panel.at(-1)}`;
         if (tab && await this.page.getAttribute(tab, 'aria-selected') !== 'true') await this.page.click(tab);
@@ -42,6 +56,7 @@ class PagePlayer {
     async play(word) {
         const [, name, action, text] = word.match(/^([^=:]+)([=:]?)(.*)$/);
         const { page } = this;
+        if (action === ':' || name.startsWith('@') || /^(\*|shown|[+-]panels|!message)$/.test(name)) await this.live();
         if (action === '=') {
             if (await this.focused() === name) await page.keyboard.press('Control+A');
             else await this.click(name);
@@ -78,16 +93,19 @@ before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser?.close(); await server?.close(); });
 
 const all = [...rows('calculators.txt'), ...rows('window.txt')];
-test('scenarios', { concurrency: true }, t => Promise.all([['en-US', false], ['de-DE', true]].map(([locale, swap]) =>
+test('scenarios', { concurrency: true }, t => Promise.all([['en-US', false], ['de-DE', true]].map(([locale, german]) =>
     t.test(`in ${locale}`, async t => {
-        const { context, log } = await openContext(browser, server.origin, { locale });
+        const { context, log } = await openContext(browser, server.origin, { locale, serviceWorkers: german ? 'block' : 'allow' });
         for (const row of all) {
             await t.test(row.name, async () => {
-                const page = await openPage(context, server.origin);
-                const player = new PagePlayer(page, locale === 'en-US');
-                const steps = swap ? row.steps.replace(/[.,]/g, c => (c === '.' ? ',' : '.')) : row.steps;
+                let release;
+                const held = german ? new Promise(resolve => { release = resolve; }) : undefined;
+                const page = await openPage(context, server.origin, held);
+                const player = new PagePlayer(page, !german, release);
+                const steps = german ? row.steps.replace(/[.,]/g, c => (c === '.' ? ',' : '.')) : row.steps;
                 for (const word of steps.split(/\s+/).filter(Boolean))
                     await player.play(word).catch(e => { e.message = `at step ${word}: ${e.message}`; throw e; });
+                await player.live();
                 assert.deepEqual(player.messages, [], 'a message no step expected');
                 await page.close();
             });
