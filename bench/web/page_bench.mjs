@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The page's benchmark in Debian's headless Chromium from a loopback server:
-// what it transfers (gzip-compressed), navigation to the fields accepting
-// input beside a bare page of 23 inputs without script (alternated, same run),
-// and a keystroke to every dependent result updated, timed in the page.
+// what it transfers (gzip-compressed); navigation to the fields accepting
+// input and to results following the keys, beside a bare page of 23 inputs
+// without script (alternated, same run); and a keystroke to every dependent
+// result updated, timed in the page.
 //
 //   node bench/web/page_bench.mjs [ROUNDS]      (after scripts/build-web.sh)
 
@@ -26,9 +27,8 @@ const served = new Map();
 const server = await serve(undefined, extra, (path, body) => served.set(path, body));
 const browser = await launch();
 
-// Everything a first visit in German transfers: the page (its own files and
-// the German strings), then what the service worker stores besides (the help
-// pages and the other languages' strings).
+// Everything a first visit transfers: the page's own files, then what the
+// service worker stores besides (the help pages).
 {
     const { context } = await openContext(browser, server.origin, { locale: 'de-DE' });
     const page = await openPage(context, server.origin);
@@ -38,40 +38,50 @@ const browser = await launch();
     const sizes = { page: 0, stored: 0 };
     for (const [path, body] of served) {
         const size = gzipSync(body, { level: 9 }).length;
-        sizes[/^\/(help\/|strings\/(?!de))/.test(path) ? 'stored' : 'page'] += size;
+        sizes[path.startsWith('/help/') ? 'stored' : 'page'] += size;
         console.log(`  ${path.padEnd(28)} ${String(body.length).padStart(8)} B  ${String(size).padStart(7)} B gzip`);
     }
     const kb = bytes => `${(bytes / 1000).toFixed(1)} KB`;
     console.log(`transferred, gzip-compressed: the page ${kb(sizes.page)} (goal: at most 150 KB), `
-        + `with the help pages and other languages stored for offline use ${kb(sizes.page + sizes.stored)}`);
+        + `with the help pages stored for offline use ${kb(sizes.page + sizes.stored)}`);
 }
 
-// Milliseconds from navigation to the fields accepting input: data-ready, or
-// the bare page's DOMContentLoaded; each in a fresh context.
+// Milliseconds from navigation to the fields accepting input (data-ready, or
+// the bare page's DOMContentLoaded), to the first paint and to results
+// following the keys (data-live); each in a fresh context.
 async function ready(path) {
     const context = await browser.newContext();
     await context.addInitScript(() => new MutationObserver(() => {
-        if (document.documentElement?.dataset.ready === '1') window.readyAt ??= performance.now();
-    }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready'] }));
+        const { ready, live } = document.documentElement?.dataset ?? {};
+        if (ready === '1') window.readyAt ??= performance.now();
+        if (live === '1') window.liveAt ??= performance.now();
+    }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready', 'data-live'] }));
     const page = await context.newPage();
     await page.goto(server.origin + path);
-    const ms = await page.evaluate(async bare => {
+    const ms = await page.evaluate(async ([bare, live]) => {
         if (bare) return performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd;
-        while (window.readyAt === undefined) await new Promise(r => setTimeout(r, 1));
-        return window.readyAt;
-    }, path === '/bare.html');
+        const paint = () => performance.getEntriesByName('first-contentful-paint')[0]?.startTime;
+        const waiting = () => (live ? [window.liveAt, paint()] : [window.readyAt]).includes(undefined);
+        while (waiting()) await new Promise(r => setTimeout(r, 1));
+        return [window.readyAt, window.liveAt, paint()];
+    }, [path === '/bare.html', path === '/']);
     await context.close();
     return ms;
 }
-const times = { page: [], bare: [], scripted: [] };
+const times = { ready: [], live: [], paint: [], bare: [], scripted: [] };
 for (let i = 0; i < rounds; ++i) {
     times.bare.push(await ready('/bare.html'));
-    times.scripted.push(await ready('/scripted.html'));
-    times.page.push(await ready('/'));
+    times.scripted.push((await ready('/scripted.html'))[0]);
+    const [readyAt, liveAt, paintAt] = await ready('/');
+    times.ready.push(readyAt);
+    times.live.push(liveAt);
+    times.paint.push(paintAt);
 }
-const [p, b, s] = [median(times.page), median(times.bare), median(times.scripted)];
-console.log(`navigation to ready, median of ${rounds}: page ${p.toFixed(1)} ms, bare page ${b.toFixed(1)} ms, ratio `
-    + `${(p / b).toFixed(2)} (goal: at most 1.5); the bare page with a one-line script ${s.toFixed(1)} ms (${(s / b).toFixed(2)})`);
+const [r, l, p, b, s] = ['ready', 'live', 'paint', 'bare', 'scripted'].map(what => median(times[what]));
+const ms = (t) => `${t.toFixed(1)} ms (${(t / b).toFixed(2)}×)`;
+console.log(`navigation to the fields accepting input, median of ${rounds}: the bare page ${b.toFixed(1)} ms; `
+    + `the page ${ms(r)} (goal: at most 1.5×); the bare page with a one-line script ${ms(s)}; `
+    + `the page's first paint ${ms(p)} and results following the keys ${ms(l)}`);
 
 // A keystroke in the body mass field to its last dependent shown: from the
 // key's keydown (the first listener) until every field the body mass feeds
