@@ -55,6 +55,24 @@ function translate(language) {
   set('data-s-help', (element, text) => element.setAttribute('href', `help/${text.split('/').pop()}`));
 }
 
+// The model, however long the network takes: what the user types meanwhile
+// waits for it, so a download that failed (a phone between two cells, the
+// first visit not yet stored) is tried again once the browser is back online,
+// or after a while.
+async function loadModel() {
+  for (let wait = 1000; ; wait = Math.min(2 * wait, 30000)) {
+    try {
+      return await Model.load('vorlenta.wasm');
+    } catch (error) {
+      console.warn(`The calculator could not load (${error}); trying again.`);
+      await new Promise((again) => {
+        window.addEventListener('online', again, { once: true });
+        setTimeout(again, wait);
+      });
+    }
+  }
+}
+
 // The script is deferred and holds back the first paint, so the page is
 // never seen in the wrong language or unwired.
 const language = pageLanguage();
@@ -70,7 +88,7 @@ root.dataset.ready = '1';
 // on it (a page's first number format takes tens of milliseconds, and twice
 // that once the first layout and paint compete with it for the processor).
 queueMicrotask(async () => {
-  const loading = Model.load('vorlenta.wasm');
+  const loading = loadModel();
   const notation = browserNotation();
   page.attach(await loading, notation);
   root.dataset.live = '1';

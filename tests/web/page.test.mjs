@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page beyond its scenarios: it computes and opens its help with the
-// network cut after the first load, and its layout fits a phone and a
-// desktop in every language.
+// network cut after the first load, it gets its model after a failed
+// download, and its layout fits a phone and a desktop in every language.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -18,8 +18,24 @@ async function oneRepMax(page) {
         await page.click(`#${field}`);
         await page.keyboard.type(text);
     }
+    await page.waitForSelector('html[data-live="1"]', { timeout: 15000 });
     return page.inputValue('#Text4');
 }
+
+test('fetches the model again after a failed download, and computes what was typed meanwhile', async t => {
+    const server = await serve();
+    t.after(() => server.close());
+    const { context } = await openContext(browser, server.origin, { serviceWorkers: 'block' });
+    // The download and its fallback fail, as on a network that drops.
+    let tries = 0;
+    await context.route('**/vorlenta.wasm', route => (++tries <= 2 ? route.abort() : route.continue()));
+    const page = await context.newPage();
+    await page.goto(server.origin + '/');
+    await page.waitForSelector('html[data-ready="1"]');
+    assert.equal(await oneRepMax(page), '133.37');
+    assert.equal(tries, 3);
+    await context.close();
+});
 
 test('computes offline after the first load', async () => {
     const server = await serve();
@@ -29,7 +45,7 @@ test('computes offline after the first load', async () => {
     await server.close();
     await context.setOffline(true);
     await page.reload();
-    await page.waitForSelector('html[data-live="1"]', { timeout: 15000 });
+    await page.waitForSelector('html[data-ready="1"]', { timeout: 15000 });
     assert.equal(await oneRepMax(page), '133.37');
     await page.click('#mnufile');
     const [help] = await Promise.all([context.waitForEvent('page'), page.click('#mnuhelp')]);
@@ -67,6 +83,7 @@ const viewports = { phone: { width: 360, height: 640 }, desktop: { width: 1280, 
 
 test('layout fits phone and desktop in every language', async t => {
     const server = await serve();
+    t.after(() => server.close());
     let english;
     for (const locale of ['en-US', 'de-DE', 'fr-FR', 'es-ES']) {
         for (const [form, viewport] of Object.entries(viewports)) {
@@ -86,5 +103,4 @@ test('layout fits phone and desktop in every language', async t => {
             });
         }
     }
-    await server.close();
 });
