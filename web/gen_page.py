@@ -7,9 +7,10 @@ page's Content-Security-Policy: it arrives with the document rather than a
 request after it. The English texts are the .ts files' source texts, which
 index.html carries; the other languages' texts that the page uses go into a
 small JavaScript module, strings.js, that the build joins into the page's
-script, so that the page is in the reader's language before its first paint. A caption of
-the string table is keyed by its id ("137"), any other text by its English
-source. Qt's access-key marks ("&File") are dropped: the page has none.
+script, so that the page is in the reader's language before its first paint.
+A caption of the string table is keyed by its id ("137"), any other text by
+its English source. Qt's access-key marks ("&File") are dropped: the page has
+none.
 
 Usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT
 """
