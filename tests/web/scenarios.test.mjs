@@ -38,8 +38,8 @@ class PagePlayer {
     // Clicks a control, showing its tab first, as a user must; a user waits
     // for a disabled one.
     async click(id) {
-        if (await this.page.$eval(`#${id}`, e => e.matches(':disabled'))) await this.live();
-        const panel = await this.page.$eval(`#${id}`, e => e.closest('[role=tabpanel]')?.id);
+        const [disabled, panel] = await this.page.$eval(`#${id}`, e => [e.matches(':disabled'), e.closest('[role=tabpanel]')?.id]);
+        if (disabled) await this.live();
         const tab = panel && `#SSTab1_${panel.at(-1)}`;
         if (tab && await this.page.getAttribute(tab, 'aria-selected') !== 'true') await this.page.click(tab);
         await this.page.click(`#${id}`);
