@@ -68,17 +68,16 @@ bool CsvReader::fill()
         m_end -= m_begin;
         m_begin = 0;
     }
-    while (m_end < m_buffer.size()) {
+    const std::size_t before = m_end;
+    while (m_end < m_buffer.size() && m_end - before < chunk_bytes) {
         const std::size_t got = m_source.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
         if (got == 0) {
             m_eof = true;
-            return false;
+            break;
         }
         m_end += got;
-        if (m_end - m_begin >= chunk_bytes)
-            break;
     }
-    return true;
+    return m_end > before;
 }
 
 void CsvReader::start()
