@@ -59,8 +59,9 @@ TEST(SquadColumns, ComputesEachRowAndReportsWhatIsWrong)
              "1e39,100,10,30,10,0,133.37,,,\n80,100,10,25.75,9,5,133.37,1.67,,\n",
          "2 Body_Mass : '1e39' is beyond the range of the calculators\n"
          "3 speed: '25.75' is longer than the 4 characters the window's field takes\n"},
-        {"the running power asks for a body mass", "body_mass,running_speed\n0,12\n70,12\n", {},
-         "body_mass,running_speed,running_power\n0,12,\n70,12,237\n", "2 running_power: Please insert body mass first.\n"},
+        {"the running power asks for a body mass; a speed of 0 converts nothing", "body_mass,running_speed\n0,12\n70,12\n70,0\n",
+         {}, "body_mass,running_speed,running_power\n0,12,\n70,12,237\n70,0,0.0\n",
+         "2 running_power: Please insert body mass first.\n"},
         {"short rows, and long ones with every cell", "a,b\n1\n1,2,3\n", {}, "a,b\n1,\n1,2,3\n",
          "3 a row with too many cells: 3, the header has 2 (the others are kept at the end)\n"},
     };
