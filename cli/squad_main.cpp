@@ -89,17 +89,6 @@ private:
     bool m_failed = false;
 };
 
-std::string location(const std::string &file, const squad::Problem &problem)
-{
-    std::string text = file;
-    if (problem.line > 0)
-        text += ":" + std::to_string(problem.line);
-    text += ": ";
-    if (!problem.column.empty())
-        text += squad::quoted(problem.column).substr(1, squad::quoted(problem.column).size() - 2) + ": ";
-    return text;
-}
-
 // One file through the squad; false when it reported anything.
 bool run_file(const std::string &name, int fd, const SquadOptions &options, Output &output, std::string &last_header)
 {
@@ -123,7 +112,7 @@ bool run_file(const std::string &name, int fd, const SquadOptions &options, Outp
         }
         for (const squad::Problem &problem : problems)
             if (reported++ < most_problems)
-                write_error(location(name, problem) + problem.message + "\n");
+                write_error(squad::describe(name, problem) + "\n");
         problems.clear();
         output.flush();
         if (output.closed())

@@ -256,7 +256,8 @@ void CsvWriter::byte_order_mark(std::string &out) const
 void CsvWriter::cell(std::string &out, std::string_view text) const
 {
     bool guard = false;
-    if (!text.empty() && std::strchr("=+-@\t\r", text[0]) && text[0] != '\0') {
+    const char first = text.empty() ? '\0' : text[0];
+    if (first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' || first == '\r') {
         Notation notation;
         notation.decimal_point = std::string(1, m_dialect.decimal_point);
         guard = !is_numeric(text, notation);

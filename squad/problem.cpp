@@ -5,6 +5,20 @@
 
 namespace vorlenta::squad {
 
+std::string describe(std::string_view file, const Problem &problem)
+{
+    std::string text(file);
+    if (problem.line > 0)
+        text += ":" + std::to_string(problem.line);
+    text += ": ";
+    const std::size_t first = problem.column.find_first_not_of(" \t");
+    if (first != std::string::npos) {
+        const std::string column = quoted(problem.column.substr(first, problem.column.find_last_not_of(" \t") - first + 1));
+        text += column.substr(1, column.size() - 2) + ": ";
+    }
+    return text + problem.message;
+}
+
 std::string quoted(std::string_view cell)
 {
     constexpr int most = 40;

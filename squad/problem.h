@@ -17,6 +17,10 @@ struct Problem {
     bool operator==(const Problem &) const = default;
 };
 
+// "FILE:LINE: column: message", as compilers name a place; without the line
+// or the column where the problem has none.
+std::string describe(std::string_view file, const Problem &problem);
+
 // A cell as a message quotes it: on one line, at most 40 characters, with
 // control characters and bytes that are no UTF-8 shown as '?'.
 std::string quoted(std::string_view cell);

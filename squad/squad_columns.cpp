@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "squad/squad_columns.h"
 
+#include <charconv>
+#include <cmath>
 #include <unordered_map>
 
 #include "fields/number_format.h"
@@ -35,6 +37,32 @@ bool is_calculator_column(const std::string &key)
         if (key == derived.name)
             return true;
     return false;
+}
+
+// The number a cell holds, in the file's notation. Plain decimals, the
+// common case, are read directly: from_chars rounds as the number services
+// do, and gives the same double.
+std::optional<double> cell_number(std::string_view cell, const Notation &notation)
+{
+    char plain[32];
+    bool digits = false, point = false, fast = cell.size() < sizeof plain;
+    for (std::size_t i = 0; fast && i < cell.size(); ++i) {
+        const char c = cell[i];
+        plain[i] = c;
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == notation.decimal_point[0] && notation.decimal_point.size() == 1 && !point) {
+            point = true;
+            plain[i] = '.';
+        } else {
+            fast = c == '-' && i == 0;
+        }
+    }
+    double value;
+    if (fast && digits && std::from_chars(plain, plain + cell.size(), value).ptr == plain + cell.size()
+        && std::isfinite(value))
+        return value;
+    return to_double(cell, notation);
 }
 
 std::string fault_text(const EvalResult &result)
@@ -152,7 +180,7 @@ void SquadColumns::evaluate(FormulaColumn &formula, long line, std::vector<Probl
         const std::string_view cell = trimmed(m_out[formula.symbols[s]]);
         if (cell.empty())
             return; // a measurement not made: no result, and nothing wrong
-        const std::optional<double> value = to_double(cell, notation);
+        const std::optional<double> value = cell_number(cell, notation);
         if (!value) {
             problems.push_back({line, m_header[formula.column],
                                 m_header[formula.symbols[s]] + " is not a number: " + quoted(cell)});
@@ -176,7 +204,8 @@ const std::vector<std::string_view> &SquadColumns::compute(const std::vector<std
     RowCalculator::Inputs inputs;
     for (std::size_t i = 0; i < input_count; ++i)
         inputs[i] = m_inputs[i] && *m_inputs[i] < cells.size() ? cells[*m_inputs[i]] : std::string_view();
-    m_calculator.calculate(inputs, m_wanted, m_derived_cells, problems, line, m_input_names);
+    if (m_inputs != decltype(m_inputs){})
+        m_calculator.calculate(inputs, m_wanted, m_derived_cells, problems, line, m_input_names);
     for (std::size_t d = 0; d < derived_count; ++d)
         if (m_derived[d])
             place(*m_derived[d], m_derived_cells[d], line, problems);

@@ -34,7 +34,7 @@ SquadStream::Output SquadStream::next(std::string &out, std::vector<Problem> &pr
         return Output::Row;
     }
     if (!is_text(record.bytes))
-        problems.push_back({record.line, {}, "not UTF-8 text (binary data?): the row is copied as it is"});
+        problems.push_back({record.line, {}, "not UTF-8 text: is this a CSV file?"});
     if (record.unclosed_quote)
         problems.push_back({record.line, {}, "a quote that is not closed: it is kept as a character of its cell"});
 
