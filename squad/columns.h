@@ -11,6 +11,10 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/acceleration.h"
+#include "calc/cycling_power.h"
+#include "calc/fat_free_mass.h"
+#include "calc/one_rep_max.h"
 #include "fields/field_table.h"
 
 namespace vorlenta::squad {
@@ -55,21 +59,29 @@ constexpr InputSet inputs(Names... names)
     return InputSet((input_bit(names) | ...));
 }
 
+// The window's calculation that writes a result field.
+using Calculator = void (*)(TextStore &, const BodyMass &);
+inline void acceleration_calculator(TextStore &store, const BodyMass &)
+{
+    accel_calculation(store);
+}
+
 struct DerivedColumn {
     const char *name;
-    Field field;   // the result field whose text the cell is
-    InputSet needs; // every input whose value reaches the result
+    Field field;           // the result field whose text the cell is
+    InputSet needs;        // every input whose value reaches the result
+    Calculator calculator; // none for the running power: a click converts it
 };
 
 inline constexpr std::array<DerivedColumn, 8> derived_columns{{
-    {"fat_free_mass", Field::Text13, inputs("body_mass", "body_fat")},
-    {"target_body_mass", Field::Text15, inputs("body_mass", "body_fat", "target_body_fat")},
-    {"one_rm", Field::Text4, inputs("load", "reps")},
-    {"one_rm_per_kg", Field::Text5, inputs("load", "reps", "body_mass")},
-    {"acceleration", Field::Text10, inputs("dist1", "time1", "dist2", "time2")},
-    {"power", Field::Text19, inputs("speed", "bike_mass", "grade", "body_mass")},
-    {"power_per_kg", Field::Text20, inputs("speed", "bike_mass", "grade", "body_mass")},
-    {"running_power", Field::Text22, inputs("running_speed", "body_mass")},
+    {"fat_free_mass", Field::Text13, inputs("body_mass", "body_fat"), ffm_calculation},
+    {"target_body_mass", Field::Text15, inputs("body_mass", "body_fat", "target_body_fat"), ffm_calculation},
+    {"one_rm", Field::Text4, inputs("load", "reps"), onerm_calculation},
+    {"one_rm_per_kg", Field::Text5, inputs("load", "reps", "body_mass"), onerm_calculation},
+    {"acceleration", Field::Text10, inputs("dist1", "time1", "dist2", "time2"), acceleration_calculator},
+    {"power", Field::Text19, inputs("speed", "bike_mass", "grade", "body_mass"), calculate_cycling_power},
+    {"power_per_kg", Field::Text20, inputs("speed", "bike_mass", "grade", "body_mass"), calculate_cycling_power},
+    {"running_power", Field::Text22, inputs("running_speed", "body_mass"), nullptr},
 }};
 inline constexpr std::size_t derived_count = derived_columns.size();
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "squad/row_calculator.h"
 
+#include <algorithm>
+
+#include "calc/running_cycling.h"
 #include "fields/field_rules.h"
 #include "fields/number_format.h"
 
@@ -34,15 +37,15 @@ std::size_t characters(std::string_view text)
 } // namespace
 
 RowCalculator::RowCalculator(char decimal_point)
-    : m_model(notation_with(decimal_point)), m_scratch(notation_with(decimal_point))
+    : m_store(notation_with(decimal_point)), m_zero(render(0.0, Pattern::TwoDecimals, m_store.notation()))
 {
-    m_model.on_body_mass_missing([this] { m_body_mass_missing = true; });
-    m_model.load();
+    for (const FieldEntry &entry : field_entries())
+        m_store.set_text(entry.field, m_zero);
 }
 
 std::string RowCalculator::refusal(Field field, std::string_view cell) const
 {
-    const Notation &notation = m_model.store().notation();
+    const Notation &notation = m_store.notation();
     if (!is_numeric(cell, notation)) {
         Notation other = notation;
         other.decimal_point = notation.decimal_point == "," ? "." : ",";
@@ -56,11 +59,10 @@ std::string RowCalculator::refusal(Field field, std::string_view cell) const
     return {};
 }
 
-const std::string &RowCalculator::as_left(Field field, std::string_view typed)
+void RowCalculator::type(Field field, std::string_view cell)
 {
-    m_scratch.set_text(field, typed);
-    leave_field(m_scratch, field);
-    return m_scratch.text(field);
+    m_store.set_text(field, cell);
+    leave_field(m_store, field);
 }
 
 void RowCalculator::calculate(const Inputs &inputs, Wanted wanted, Derived &derived, std::vector<Problem> &problems,
@@ -85,25 +87,37 @@ void RowCalculator::calculate(const Inputs &inputs, Wanted wanted, Derived &deri
         if (wanted[d])
             typed |= derived_columns[d].needs;
     }
+    if (wanted.none())
+        return;
 
-    // Inputs that no wanted result needs keep whatever they held: no result
-    // read below depends on them. Body mass first, as the columns are listed.
-    TextStore &store = m_model.store();
-    for (std::size_t i = 0; i < input_count; ++i) {
-        const Field field = input_columns[i].field;
-        if ((typed & InputSet(1u << i)) && field != Field::Text21)
-            store.set_text(field, as_left(field, trimmed(inputs[i])));
+    // Body mass first; without one, the field holds what the window's load
+    // wrote. Inputs that no wanted result needs keep whatever they held.
+    constexpr std::size_t body_mass = 0, running_speed = 12;
+    static_assert(input_columns[body_mass].field == Field::Text11);
+    static_assert(input_columns[running_speed].field == Field::Text21);
+    if (typed & InputSet(1u << body_mass))
+        type(Field::Text11, trimmed(inputs[body_mass]));
+    else
+        m_store.set_text(Field::Text11, m_zero);
+    take_body_mass(m_body, m_store);
+    for (std::size_t i = body_mass + 1; i < running_speed; ++i)
+        if (typed & InputSet(1u << i))
+            type(input_columns[i].field, trimmed(inputs[i]));
+
+    std::array<Calculator, derived_count> ran{};
+    for (std::size_t d = 0; d < derived_count; ++d) {
+        const Calculator calculator = derived_columns[d].calculator;
+        if (wanted[d] && calculator && std::find(ran.begin(), ran.end(), calculator) == ran.end()) {
+            calculator(m_store, m_body);
+            ran[d] = calculator;
+        }
     }
     if (wanted[running_power_column]) {
         // Typing the speed zeroes the power; the click then converts from
         // the speed, the field typed last.
-        constexpr std::size_t speed = 12;
-        static_assert(input_columns[speed].field == Field::Text21);
-        m_model.key_down(Field::Text21);
-        store.set_text(Field::Text21, as_left(Field::Text21, trimmed(inputs[speed])));
-        m_body_mass_missing = false;
-        m_model.Command2_Click();
-        if (m_body_mass_missing) {
+        key_down(m_store, Field::Text21);
+        type(Field::Text21, trimmed(inputs[running_speed]));
+        if (exchange_running_cycling(m_store, m_body) == Conversion::BodyMassMissing) {
             wanted[running_power_column] = false;
             problems.push_back({line, derived_columns[running_power_column].name, "Please insert body mass first."});
         }
@@ -111,7 +125,7 @@ void RowCalculator::calculate(const Inputs &inputs, Wanted wanted, Derived &deri
 
     for (std::size_t d = 0; d < derived_count; ++d)
         if (wanted[d])
-            derived[d] = store.text(derived_columns[d].field);
+            derived[d] = m_store.text(derived_columns[d].field);
 }
 
 } // namespace vorlenta::squad

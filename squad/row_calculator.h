@@ -7,12 +7,15 @@
 // exchange button, and the result fields read. So each derived cell is the
 // very text the window shows, in its pattern.
 //
+// The window runs a calculation each time one of its fields changes, and its
+// last run, once every field holds its final text, is the one whose texts the
+// window shows: that run alone is made here, with the window's calculators on
+// the window's text store.
+//
 // An input is typed only when it is a number the window takes: an empty cell
 // is a measurement not made, and a cell that is no number, lies beyond single
 // precision or is longer than the window's field takes is reported; either
 // way every result that needs it stays empty.
-//
-// One calculator serves a whole stream of rows: the model is made once.
 
 #include <array>
 #include <bitset>
@@ -20,7 +23,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/calc_model.h"
+#include "calc/body_mass.h"
+#include "fields/text_store.h"
 #include "squad/columns.h"
 #include "squad/problem.h"
 
@@ -34,8 +38,6 @@ public:
 
     // Numbers are read and written with this decimal separator, '.' or ','.
     explicit RowCalculator(char decimal_point);
-    RowCalculator(const RowCalculator &) = delete;
-    RowCalculator &operator=(const RowCalculator &) = delete;
 
     // Fills the wanted derived cells of the row (the others are left empty)
     // and adds a problem for each input cell the window cannot take, with
@@ -43,17 +45,17 @@ public:
     void calculate(const Inputs &inputs, Wanted wanted, Derived &derived, std::vector<Problem> &problems,
                    long line, const std::array<std::string, input_count> &column_names);
 
-    const Notation &notation() const { return m_model.store().notation(); }
+    const Notation &notation() const { return m_store.notation(); }
 
 private:
-    // The text the window's field holds once the cell is typed and left.
-    const std::string &as_left(Field field, std::string_view typed);
+    // Types the cell into its field and leaves the field.
+    void type(Field field, std::string_view cell);
     // Why the cell cannot be typed; empty when it can.
     std::string refusal(Field field, std::string_view cell) const;
 
-    CalcModel m_model;
-    TextStore m_scratch; // where a typed text is left, away from the model
-    bool m_body_mass_missing = false;
+    TextStore m_store;
+    BodyMass m_body;
+    std::string m_zero; // what the window's load writes into every field
 };
 
 } // namespace vorlenta::squad

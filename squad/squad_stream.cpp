@@ -6,7 +6,7 @@
 namespace vorlenta::squad {
 
 SquadStream::SquadStream(ByteSource &source, StreamOptions options)
-    : m_reader(source), m_options(std::move(options))
+    : m_reader(source, std::nullopt, options.max_row_bytes), m_options(std::move(options))
 {
 }
 

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// Fuzzes a squad's file through the CSV reader, the calculators and the
+// formula columns. The first byte picks the decimal separator, the formulas
+// and how long a row may be; the rest is the file.
+//
+// Beyond crashes, leaks and undefined behaviour it checks what the squad
+// promises: every row comes out, and every cell the file holds comes out
+// unchanged (or after the apostrophe that keeps a formula text) in its place.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "squad/squad_stream.h"
+
+namespace {
+
+using namespace vorlenta::squad;
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+std::vector<std::vector<std::string>> rows_of(std::string_view text, std::optional<char> separator, bool &raw)
+{
+    TextSource source(text);
+    CsvReader reader(source, separator, std::size_t(1) << 24);
+    std::vector<std::vector<std::string>> rows;
+    Record record;
+    while (reader.next(record)) {
+        raw = raw || record.kind == Record::Raw;
+        rows.emplace_back(record.cells.begin(), record.cells.end());
+    }
+    return rows;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::uint8_t choice = data[0];
+    const std::string_view file(reinterpret_cast<const char *>(data + 1), size - 1);
+
+    StreamOptions options;
+    if (choice & 1)
+        options.decimal_point = (choice & 2) ? ',' : '.';
+    const char *formulas[] = {"s = a+b*body_mass", "t=s/(one_rm-a)^2", "u=S(t)+L(power)-E(%grade)"};
+    for (int i = 0; i < 3; ++i) {
+        std::string why;
+        if (choice & (4 << i))
+            options.formulas.push_back(*parse_formula_definition(formulas[i], options.formulas, why));
+    }
+    options.max_row_bytes = (choice & 32) ? 64 : std::size_t(1) << 20;
+
+    TextSource source(file);
+    SquadStream stream(source, options);
+    std::string out;
+    std::vector<Problem> problems;
+    while (stream.next(out, problems) != SquadStream::Output::End)
+        for (const Problem &problem : problems)
+            check(!problem.message.empty());
+
+    bool raw = false;
+    const auto input = rows_of(file, std::nullopt, raw);
+    const auto output = rows_of(out, stream.dialect().separator, raw);
+    if (raw)
+        return 0; // a line too long to hold is copied as it is, whatever it holds
+    check(input.size() == output.size());
+    for (std::size_t r = 0; r < input.size(); ++r) {
+        check(output[r].size() >= input[r].size());
+        for (std::size_t c = 0; c < input[r].size(); ++c) {
+            const std::string &cell = input[r][c];
+            // An empty cell of a computed column may be filled.
+            check(cell.empty() || output[r][c] == cell || output[r][c] == "'" + cell);
+        }
+    }
+    return 0;
+}
