@@ -39,9 +39,16 @@ bool is_calculator_column(const std::string &key)
     return false;
 }
 
-// The number a cell holds, in the file's notation. Plain decimals, the
-// common case, are read directly: from_chars rounds as the number services
-// do, and gives the same double.
+std::string fault_text(const EvalResult &result)
+{
+    return result.position > 0 ? result.message + " (position " + std::to_string(result.position) + ")"
+                               : result.message;
+}
+
+} // namespace
+
+// Plain decimals, the common case, are read directly: from_chars rounds as
+// the number services do, and gives the same double.
 std::optional<double> cell_number(std::string_view cell, const Notation &notation)
 {
     char plain[32];
@@ -64,14 +71,6 @@ std::optional<double> cell_number(std::string_view cell, const Notation &notatio
         return value;
     return to_double(cell, notation);
 }
-
-std::string fault_text(const EvalResult &result)
-{
-    return result.position > 0 ? result.message + " (position " + std::to_string(result.position) + ")"
-                               : result.message;
-}
-
-} // namespace
 
 std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
                                                           const std::vector<FormulaDefinition> &earlier,

@@ -37,6 +37,10 @@ std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
                                                           const std::vector<FormulaDefinition> &earlier,
                                                           std::string &why);
 
+// The number a cell holds, written with the notation's decimal separator;
+// nothing for an empty cell or one that is no number.
+std::optional<double> cell_number(std::string_view cell, const Notation &notation);
+
 class SquadColumns {
 public:
     // Faults of the formulas (a syntax fault with its position, a name no
@@ -45,6 +49,7 @@ public:
                  char decimal_point, long header_line, std::vector<Problem> &problems);
 
     const std::vector<std::string> &header() const { return m_header; }
+    const Notation &notation() const { return m_calculator.notation(); }
     std::size_t file_columns() const { return m_file_columns; }
 
     // The output cells of a row: views into `cells` and into this object,
