@@ -2,7 +2,7 @@
 #include "cli/line_evaluation.h"
 
 #include "cli/number_text.h"
-#include "cli/utf8.h"
+#include "text/utf8.h"
 
 namespace vorlenta::cli {
 
@@ -29,7 +29,7 @@ char byte_at_position(std::string_view bytes, int position)
 {
     int characters = 1;
     for (std::size_t offset = 0; offset < bytes.size(); ++characters) {
-        const std::size_t length = utf8_sequence_length(bytes, offset);
+        const std::size_t length = text::decode_utf8(bytes, offset).length;
         if (characters == position)
             return length == 1 ? bytes[offset] : '\0';
         offset += length == 0 ? 1 : length;
@@ -53,11 +53,12 @@ LineResult LineEvaluator::too_long()
 LineResult LineEvaluator::evaluate(std::string_view bytes)
 {
     // A character takes at least one byte: a shorter text cannot be too long.
+    using text::characters_before;
     if (bytes.size() >= std::size_t(too_many_characters)
         && characters_before(bytes, bytes.size()) >= too_many_characters)
         return too_long();
     const std::size_t nul = bytes.find('\0');
-    const std::size_t invalid = first_invalid_utf8(bytes.substr(0, nul));
+    const std::size_t invalid = text::first_invalid_utf8(bytes.substr(0, nul));
     if (invalid != std::string_view::npos)
         return {Outcome::SyntaxFault, "Invalid UTF-8", characters_before(bytes, invalid) + 1};
     if (nul != std::string_view::npos)
