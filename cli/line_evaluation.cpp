@@ -2,6 +2,7 @@
 #include "cli/line_evaluation.h"
 
 #include "cli/number_text.h"
+#include "eval/fault_words.h"
 #include "text/utf8.h"
 
 namespace vorlenta::cli {
@@ -10,18 +11,12 @@ namespace {
 
 std::string arithmetic_words(const EvalResult &result)
 {
-    switch (result.number) {
-    case eval_errors::DivisionByZero:
-        return "division by zero";
-    case eval_errors::InvalidArgument:
-        return "a value outside the domain of a square root, logarithm or power";
-    case eval_errors::Overflow:
-        return "a number or result too large";
-    case eval_errors::ExpressionTooLong:
-        return "expression too long to evaluate (see the limits in vorlenta-eval --help)";
-    default:
+    const char *brief = fault_words(result.number).brief;
+    if (!brief)
         return result.message;
-    }
+    if (result.number == eval_errors::ExpressionTooLong)
+        return std::string(brief) + " (see the limits in vorlenta-eval --help)";
+    return brief;
 }
 
 // The character at a 1-based position, when it is a single byte.
@@ -47,7 +42,8 @@ LineEvaluator::LineEvaluator(bool point)
 
 LineResult LineEvaluator::too_long()
 {
-    return {Outcome::ArithmeticFault, "expression too long to evaluate (32,766 characters at most)"};
+    return {Outcome::ArithmeticFault,
+            std::string(fault_words(eval_errors::ExpressionTooLong).brief) + " (32,766 characters at most)"};
 }
 
 LineResult LineEvaluator::evaluate(std::string_view bytes)
