@@ -130,6 +130,8 @@ EvalResult CEval::evaluate(std::string_view expression)
             error.number() == eval_errors::Overflow ? eval_errors::ExpressionTooLong : error.number();
         result.message = error.description();
     }
+    // An arithmetic fault has no words yet, and a raised Overflow turned
+    // ExpressionTooLong still has those of Overflow.
     if (result.number == eval_errors::ExpressionTooLong || (result.number && result.message.empty()))
         result.message = fault_words(result.number).description;
     return result;
