@@ -10,8 +10,8 @@
 #include "eval/errors.h"
 #include "eval/expression.h"
 #include "eval/fault_words.h"
-#include "eval/symbol_name.h"
 #include "eval/symbol_index.h"
+#include "eval/symbol_name.h"
 
 namespace vorlenta {
 namespace {
