@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "fields/number_format.h"
+#include "text/utf8.h"
 
 namespace vorlenta::squad {
 namespace {
@@ -40,6 +41,11 @@ Dialect dialect_of(std::string_view first_line)
     const std::size_t end = first_line.find('\n');
     dialect.crlf = end != std::string_view::npos && end > 0 && first_line[end - 1] == '\r';
     return dialect;
+}
+
+bool is_text(std::string_view bytes)
+{
+    return bytes.find('\0') == std::string_view::npos && text::first_invalid_utf8(bytes) == std::string_view::npos;
 }
 
 std::size_t TextSource::read(char *into, std::size_t size)

@@ -36,6 +36,9 @@ struct Dialect {
 // it holds none), and ';' brings decimal commas.
 Dialect dialect_of(std::string_view first_line);
 
+// Whether the bytes are text: valid UTF-8 without a NUL byte.
+bool is_text(std::string_view bytes);
+
 class ByteSource {
 public:
     virtual ~ByteSource() = default;

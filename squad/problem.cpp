@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "squad/problem.h"
 
-#include "squad/utf8.h"
+#include "text/utf8.h"
 
 namespace vorlenta::squad {
 
@@ -25,7 +25,7 @@ std::string quoted(std::string_view cell)
     std::string text = "'";
     int shown = 0;
     for (std::size_t at = 0; at < cell.size() && shown < most; ++shown) {
-        const std::size_t length = utf8_length(cell, at);
+        const std::size_t length = text::decode_utf8(cell, at).length;
         if (length == 0 || static_cast<unsigned char>(cell[at]) < 0x20 || cell[at] == 0x7F)
             text += '?';
         else

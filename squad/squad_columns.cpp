@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "fields/number_format.h"
-#include "squad/number_text.h"
+#include "text/number_text.h"
 
 namespace vorlenta::squad {
 namespace {
@@ -189,7 +189,7 @@ void SquadColumns::evaluate(FormulaColumn &formula, long line, std::vector<Probl
     }
     const EvalResult result = formula.formula.evaluate(m_values.data(), m_values.size());
     if (result.ok())
-        formula.result = number_text(result.value, notation.decimal_point[0]);
+        formula.result = text::number_text(result.value, notation.decimal_point[0]);
     else
         problems.push_back({line, m_header[formula.column], fault_text(result)});
 }

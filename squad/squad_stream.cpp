@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "squad/squad_stream.h"
 
-#include "squad/utf8.h"
 
 namespace vorlenta::squad {
 

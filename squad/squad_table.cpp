@@ -6,7 +6,6 @@
 
 #include "fields/number_format.h"
 #include "squad/csv.h"
-#include "squad/utf8.h"
 
 namespace vorlenta::squad {
 namespace {

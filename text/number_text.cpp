@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "squad/number_text.h"
+#include "text/number_text.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace vorlenta::squad {
+namespace vorlenta::text {
 
-std::string number_text(double value, char decimal_separator)
+std::string number_text(double value, char point)
 {
     if (value == 0)
         return "0"; // -0 too
@@ -16,11 +16,11 @@ std::string number_text(double value, char decimal_separator)
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
                                        plain ? std::chars_format::fixed : std::chars_format::scientific);
     std::string text(buffer, written.ptr);
-    if (decimal_separator != '.')
+    if (point != '.')
         for (char &c : text)
             if (c == '.')
-                c = decimal_separator;
+                c = point;
     return text;
 }
 
-} // namespace vorlenta::squad
+} // namespace vorlenta::text
