@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "squad/squad_columns.h"
 
-#include <charconv>
 #include <cmath>
 #include <unordered_map>
 
 #include "fields/number_format.h"
+#include "text/number_grammar.h"
 #include "text/number_text.h"
 
 namespace vorlenta::squad {
@@ -47,28 +47,15 @@ std::string fault_text(const EvalResult &result)
 
 } // namespace
 
-// Plain decimals, the common case, are read directly: from_chars rounds as
-// the number services do, and gives the same double.
 std::optional<double> cell_number(std::string_view cell, const Notation &notation)
 {
-    char plain[32];
-    bool digits = false, point = false, fast = cell.size() < sizeof plain;
-    for (std::size_t i = 0; fast && i < cell.size(); ++i) {
-        const char c = cell[i];
-        plain[i] = c;
-        if (c >= '0' && c <= '9') {
-            digits = true;
-        } else if (c == notation.decimal_point[0] && notation.decimal_point.size() == 1 && !point) {
-            point = true;
-            plain[i] = '.';
-        } else {
-            fast = c == '-' && i == 0;
-        }
+    // The plain form of the number grammar first, which needs no translation
+    // from the notation; then whatever else the notation writes.
+    if (notation.decimal_point.size() == 1) {
+        const std::optional<double> plain = text::read_double(cell, notation.decimal_point[0]);
+        if (plain && std::isfinite(*plain))
+            return plain;
     }
-    double value;
-    if (fast && digits && std::from_chars(plain, plain + cell.size(), value).ptr == plain + cell.size()
-        && std::isfinite(value))
-        return value;
     return to_double(cell, notation);
 }
 
