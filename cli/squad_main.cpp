@@ -60,10 +60,11 @@ public:
     bool closed() const { return m_closed; }
     bool failed() const { return m_failed; }
 
-    // Writes what is buffered once it is large, or always with `all`.
+    // Writes what is buffered once it is large, or always with `all`. A
+    // person at the terminal sees each row as it comes, beside its problems.
     void flush(bool all = false)
     {
-        if (m_closed || (!all && m_buffer.size() < output_batch))
+        if (m_closed || (!all && !m_terminal && m_buffer.size() < output_batch))
             return;
         std::size_t done = 0;
         while (done < m_buffer.size()) {
@@ -85,6 +86,7 @@ public:
 
 private:
     std::string m_buffer;
+    bool m_terminal = ::isatty(STDOUT_FILENO);
     bool m_closed = false;
     bool m_failed = false;
 };
@@ -110,11 +112,11 @@ bool run_file(const std::string &name, int fd, const SquadOptions &options, Outp
                 problems.push_back({0, {}, "its columns differ from the file's before: its own header follows"});
             last_header = header;
         }
+        output.flush();
         for (const squad::Problem &problem : problems)
             if (reported++ < most_problems)
                 write_error(squad::describe(name, problem) + "\n");
         problems.clear();
-        output.flush();
         if (output.closed())
             return reported == 0;
     }
