@@ -63,6 +63,12 @@ void SquadTable::set_cell(std::size_t row, std::size_t column, std::string text)
 {
     if (column >= m_columns.size())
         return;
+    write(row, column, std::move(text));
+    compute(row);
+}
+
+void SquadTable::write(std::size_t row, std::size_t column, std::string text)
+{
     if (row >= m_cells.size()) {
         const std::size_t first_new = m_cells.size();
         m_cells.resize(row + 1, std::vector<std::string>(m_columns.size()));
@@ -73,7 +79,6 @@ void SquadTable::set_cell(std::size_t row, std::size_t column, std::string text)
     }
     m_cells[row].resize(std::max(m_cells[row].size(), m_columns.size()));
     m_cells[row][column] = std::move(text);
-    compute(row);
 }
 
 void SquadTable::add_column(std::string name)
@@ -123,9 +128,12 @@ void SquadTable::paste(std::string_view text, std::size_t row, std::size_t colum
     TextSource source(text);
     CsvReader reader(source, '\t');
     Record record;
-    for (std::size_t at = row; reader.next(record); ++at)
+    std::size_t at = row;
+    for (; reader.next(record) && column < m_columns.size(); ++at) {
         for (std::size_t i = 0; i < record.cells.size() && column + i < m_columns.size(); ++i)
-            set_cell(at, column + i, std::string(record.cells[i]));
+            write(at, column + i, std::string(record.cells[i]));
+        compute(at);
+    }
 }
 
 bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows)

@@ -63,6 +63,8 @@ public:
 private:
     void rebuild();
     void compute(std::size_t row);
+    // Writes a cell of columns(), adding rows up to it, without computing.
+    void write(std::size_t row, std::size_t column, std::string text);
 
     char m_decimal_point;
     std::vector<std::string> m_columns;
