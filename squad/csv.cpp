@@ -59,7 +59,8 @@ std::size_t TextSource::read(char *into, std::size_t size)
 CsvReader::CsvReader(ByteSource &source, std::optional<char> separator, std::size_t max_row_bytes)
     : m_source(source), m_separator(separator), m_max_row(std::max<std::size_t>(max_row_bytes, 64))
 {
-    m_buffer.resize(m_max_row + chunk_bytes);
+    m_chunk = std::min(chunk_bytes, m_max_row);
+    m_buffer.resize(m_max_row + m_chunk);
     // Unescaped quoted cells are never longer than the bytes they come from,
     // so the views into this never move.
     m_unquoted.reserve(m_buffer.size());
@@ -75,7 +76,7 @@ bool CsvReader::fill()
         m_begin = 0;
     }
     const std::size_t before = m_end;
-    while (m_end < m_buffer.size() && m_end - before < chunk_bytes) {
+    while (m_end < m_buffer.size() && m_end - before < m_chunk) {
         const std::size_t got = m_source.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
         if (got == 0) {
             m_eof = true;
@@ -90,13 +91,18 @@ void CsvReader::start()
 {
     m_started = true;
     auto view = [&] { return std::string_view(m_buffer.data() + m_begin, m_end - m_begin); };
-    while (view().find('\n') == std::string_view::npos && m_end - m_begin < m_max_row && fill()) {
+    // The header: the first line that is not blank.
+    auto header = [&] {
+        const std::size_t start = std::min(view().find_first_not_of("\r\n"), view().size());
+        return view().substr(start);
+    };
+    while (header().find('\n') == std::string_view::npos && m_end - m_begin < m_max_row && fill()) {
     }
     if (view().starts_with(byte_order_mark)) {
         m_dialect.bom = true;
         m_begin += byte_order_mark.size();
     }
-    const Dialect found = dialect_of(view().substr(0, std::min(view().size(), m_max_row)));
+    const Dialect found = dialect_of(header());
     m_dialect.separator = found.separator;
     m_dialect.decimal_point = found.decimal_point;
     m_dialect.crlf = found.crlf;
@@ -166,8 +172,6 @@ static Parsed parse_record(const char *buffer, std::size_t begin, std::size_t en
             --cell_end;
         if (quoted) {
             unquoted.append(buffer + cell_begin, cell_end - cell_begin);
-            if (line_ends && cell_end == cell_begin && unquoted.size() > unquoted_begin && unquoted.back() == '\r')
-                unquoted.pop_back();
             record.cells.emplace_back(unquoted.data() + unquoted_begin, unquoted.size() - unquoted_begin);
         } else {
             record.cells.emplace_back(buffer + cell_begin, cell_end - cell_begin);
@@ -268,7 +272,8 @@ void CsvWriter::cell(std::string &out, std::string_view text) const
         notation.decimal_point = std::string(1, m_dialect.decimal_point);
         guard = !is_numeric(text, notation);
     }
-    bool quote = guard;
+    // A cell that starts with the byte-order mark would lose it at the start of a file.
+    bool quote = guard || text.starts_with(squad::byte_order_mark);
     for (std::size_t i = 0; i < text.size() && !quote; ++i) {
         const char c = text[i];
         quote = c == m_dialect.separator || c == '"' || c == '\n' || c == '\r';
@@ -290,6 +295,8 @@ void CsvWriter::cell(std::string &out, std::string_view text) const
 
 void CsvWriter::row(std::string &out, const std::vector<std::string_view> &cells) const
 {
+    if (cells.size() == 1 && cells[0].empty())
+        out += "\"\""; // a row, not a blank line
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0)
             out += m_dialect.separator;

@@ -92,6 +92,7 @@ private:
     ByteSource &m_source;
     std::optional<char> m_separator;
     std::size_t m_max_row;
+    std::size_t m_chunk; // read at a time
     std::vector<char> m_buffer;
     std::size_t m_begin = 0, m_end = 0;
     bool m_eof = false;

@@ -147,9 +147,11 @@ SquadColumns::SquadColumns(const std::vector<std::string_view> &header,
 
 void SquadColumns::place(std::size_t column, std::string_view computed, long line, std::vector<Problem> &problems)
 {
+    if (computed.empty())
+        return; // a cell of the file stays as it is
     if (column >= m_file_columns || trimmed(m_out[column]).empty()) {
         m_out[column] = computed;
-    } else if (m_out[column] != computed && !computed.empty()) {
+    } else if (m_out[column] != computed) {
         problems.push_back({line, m_header[column],
                             "the file's " + quoted(m_out[column]) + " is kept; computed: " + quoted(computed)});
     }

@@ -18,6 +18,7 @@ SquadStream::Output SquadStream::next(std::string &out, std::vector<Problem> &pr
         if (m_options.decimal_point)
             m_dialect.decimal_point = *m_options.decimal_point;
         m_writer.emplace(m_dialect);
+        m_writer->byte_order_mark(out);
     }
     const Record &record = m_record;
     if (record.kind == Record::Raw) {
@@ -39,7 +40,6 @@ SquadStream::Output SquadStream::next(std::string &out, std::vector<Problem> &pr
 
     if (!m_columns) {
         m_columns.emplace(record.cells, m_options.formulas, m_dialect.decimal_point, record.line, problems);
-        m_writer->byte_order_mark(out);
         const std::vector<std::string> &names = m_columns->header();
         const std::vector<std::string_view> header(names.begin(), names.end());
         m_writer->row(out, header);
