@@ -45,7 +45,16 @@ Dialect dialect_of(std::string_view first_line)
 
 bool is_text(std::string_view bytes)
 {
-    return bytes.find('\0') == std::string_view::npos && text::first_invalid_utf8(bytes) == std::string_view::npos;
+    // Most rows are ASCII without a NUL, which one quick pass tells.
+    unsigned char high = 0;
+    bool nul = false;
+    for (const char c : bytes) {
+        high |= static_cast<unsigned char>(c);
+        nul |= c == '\0';
+    }
+    if (nul)
+        return false;
+    return high < 0x80 || text::first_invalid_utf8(bytes) == std::string_view::npos;
 }
 
 std::size_t TextSource::read(char *into, std::size_t size)
@@ -274,10 +283,8 @@ void CsvWriter::cell(std::string &out, std::string_view text) const
     }
     // A cell that starts with the byte-order mark would lose it at the start of a file.
     bool quote = guard || text.starts_with(squad::byte_order_mark);
-    for (std::size_t i = 0; i < text.size() && !quote; ++i) {
-        const char c = text[i];
-        quote = c == m_dialect.separator || c == '"' || c == '\n' || c == '\r';
-    }
+    for (std::size_t i = 0; i < text.size() && !quote; ++i)
+        quote = m_needs_quotes[static_cast<unsigned char>(text[i])];
     if (!quote) {
         out += text;
         return;

@@ -14,6 +14,7 @@
 //   its line, the quote included, and reading goes on with the next line;
 // - a line longer than a row may be comes in pieces, as it is (Record::Raw).
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -110,7 +111,11 @@ private:
 // stays text: "'=1+2". A number such as -5 is written as it is.
 class CsvWriter {
 public:
-    explicit CsvWriter(Dialect dialect) : m_dialect(dialect) {}
+    explicit CsvWriter(Dialect dialect) : m_dialect(dialect)
+    {
+        for (const char c : {m_dialect.separator, '"', '\n', '\r'})
+            m_needs_quotes[static_cast<unsigned char>(c)] = true;
+    }
 
     const Dialect &dialect() const { return m_dialect; }
     void byte_order_mark(std::string &out) const;
@@ -120,6 +125,7 @@ public:
 
 private:
     Dialect m_dialect;
+    std::array<bool, 256> m_needs_quotes{}; // the bytes that make a cell quoted
 };
 
 } // namespace vorlenta::squad

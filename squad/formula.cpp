@@ -4,38 +4,18 @@
 namespace vorlenta::squad {
 namespace {
 
-// The name in "Undefined symbol : 'name'", the fault of a name the
-// evaluator does not know; empty for any other result.
-std::string_view undefined_name(const EvalResult &result)
+Expression compiled(std::string_view expression, char decimal_separator)
 {
-    constexpr std::string_view head = "Undefined symbol : '";
-    const std::string_view message = result.message;
-    if (result.number != eval_errors::SyntaxFault || !message.starts_with(head) || !message.ends_with('\''))
-        return {};
-    return message.substr(head.size(), message.size() - head.size() - 1);
+    CEval eval;
+    eval.set_decimal_separator(decimal_separator);
+    return eval.compile(expression);
 }
 
 } // namespace
 
-Formula::Formula(std::string_view expression, char decimal_separator) : m_expression(expression)
+Formula::Formula(std::string_view expression, char decimal_separator)
+    : m_expression(compiled(expression, decimal_separator)), m_symbols(m_expression.symbols())
 {
-    m_eval.set_decimal_separator(decimal_separator);
-    // The evaluator names the first name it does not know; defining each in
-    // turn lists them all, in the order they first appear.
-    for (;;) {
-        const EvalResult probe = m_eval.evaluate(m_expression);
-        const std::string_view name = undefined_name(probe);
-        if (name.empty() || !m_eval.define(name, 1))
-            break;
-        m_symbols.emplace_back(name);
-    }
-}
-
-EvalResult Formula::evaluate(const double *values, std::size_t count) const
-{
-    for (std::size_t i = 0; i < count && i < m_symbols.size(); ++i)
-        m_eval.define(m_symbols[i], values[i]);
-    return m_eval.evaluate(m_expression);
 }
 
 } // namespace vorlenta::squad

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// One formula of the coach's, read once and evaluated for many rows: the
+// One formula of the coach's, compiled once and evaluated for many rows: the
 // names it uses, in order of first use, and its value for given values of
 // those names. The evaluator's faults come back as values: a syntax fault of
 // the formula from every evaluation, with its position.
@@ -22,12 +22,11 @@ public:
     const std::vector<std::string> &symbols() const { return m_symbols; }
 
     // `values` holds one value for each of symbols(), in that order.
-    EvalResult evaluate(const double *values, std::size_t count) const;
+    EvalResult evaluate(const double *values, std::size_t count) const { return m_expression.evaluate(values, count); }
 
 private:
-    std::string m_expression;
+    Expression m_expression;
     std::vector<std::string> m_symbols;
-    mutable CEval m_eval; // holds the values of one evaluation
 };
 
 } // namespace vorlenta::squad
