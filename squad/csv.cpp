@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "fields/number_format.h"
+#include "squad/cells.h"
 #include "text/utf8.h"
 
 namespace vorlenta::squad {
@@ -277,9 +278,7 @@ void CsvWriter::cell(std::string &out, std::string_view text) const
     bool guard = false;
     const char first = text.empty() ? '\0' : text[0];
     if (first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' || first == '\r') {
-        Notation notation;
-        notation.decimal_point = std::string(1, m_dialect.decimal_point);
-        guard = !is_numeric(text, notation);
+        guard = !is_numeric(text, notation_with(m_dialect.decimal_point));
     }
     // A cell that starts with the byte-order mark would lose it at the start of a file.
     bool quote = guard || text.starts_with(squad::byte_order_mark);

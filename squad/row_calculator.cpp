@@ -6,24 +6,10 @@
 #include "calc/running_cycling.h"
 #include "fields/field_rules.h"
 #include "fields/number_format.h"
+#include "squad/cells.h"
 
 namespace vorlenta::squad {
 namespace {
-
-Notation notation_with(char decimal_point)
-{
-    Notation notation;
-    notation.decimal_point = std::string(1, decimal_point);
-    return notation;
-}
-
-std::string_view trimmed(std::string_view cell)
-{
-    const std::size_t first = cell.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
-}
 
 // Characters, not bytes: a continuation byte of UTF-8 starts none.
 std::size_t characters(std::string_view text)

@@ -5,19 +5,12 @@
 #include <unordered_map>
 
 #include "fields/number_format.h"
+#include "squad/cells.h"
 #include "text/number_grammar.h"
 #include "text/number_text.h"
 
 namespace vorlenta::squad {
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // Column names match without regard to letter case and surrounding blanks.
 std::string key_of(std::string_view name)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "squad/squad_stream.h"
 
-
 namespace vorlenta::squad {
 
 SquadStream::SquadStream(ByteSource &source, StreamOptions options)

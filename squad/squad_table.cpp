@@ -5,17 +5,11 @@
 #include <numeric>
 
 #include "fields/number_format.h"
+#include "squad/cells.h"
 #include "squad/csv.h"
 
 namespace vorlenta::squad {
 namespace {
-
-Notation notation_with(char decimal_point)
-{
-    Notation notation;
-    notation.decimal_point = std::string(1, decimal_point);
-    return notation;
-}
 
 // A number written with the other decimal separator, for a file whose
 // separator is not the table's; any other text as it is.
