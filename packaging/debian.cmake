@@ -3,7 +3,7 @@
 # per install component, named after it:
 #   vorlenta              the window, its menu entry, icons, metadata, help
 #                         pages and manual page;
-#   vorlenta-eval         the evaluator on the command line;
+#   vorlenta-eval         the evaluator on the command line, and vorlenta-squad;
 #   libvorlenta-eval2     the evaluator's shared library;
 #   libvorlenta-eval-dev  what building against the library needs.
 # Each carries its copyright file and changelog in /usr/share/doc/<package>/,
@@ -84,6 +84,10 @@ Numbers are read and written in the user's locale, or with a decimal point
 when asked. Faults go to standard error with a caret under their position,
 and the exit status tells a script whether every expression was evaluated
 or which kind of fault stopped one.
+
+vorlenta-squad reads a squad's test results as a CSV file and writes them
+back with the results of the Vorlenta calculators and the coach's own
+formula columns appended, offline, a row at a time.
 
 It is the expression evaluator of the Vorlenta field-test calculator.")
 

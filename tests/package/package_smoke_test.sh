@@ -40,7 +40,8 @@ package() {
 lib=usr/lib/$arch/libvorlenta-eval.so
 library="libvorlenta-eval2+\\(=+${version//./\\.}\\)"
 package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
-package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
+package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz \
+    usr/bin/vorlenta-squad usr/share/man/man1/vorlenta-squad.1.gz
 package libvorlenta-eval2 "libc6" "$lib.2" "$lib.2.1.0"
 [ "$(dpkg-deb -f "$(deb libvorlenta-eval2)" Multi-Arch)" = same ] || fail "libvorlenta-eval2 is not Multi-Arch: same"
 package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
@@ -68,7 +69,7 @@ file "$root/usr/bin/vorlenta" | grep -q ', stripped' || fail "usr/bin/vorlenta i
 # carry the stack protector, which lintian does not check.
 [ "$hardened" != ON ] || ! grep '"command"' "$build/compile_commands.json" | grep -v -- -D_FORTIFY_SOURCE= \
     || fail "files are compiled without Debian's flags"
-for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.2.1.0"; do
+for binary in usr/bin/vorlenta usr/bin/vorlenta-eval usr/bin/vorlenta-squad "$lib.2.1.0"; do
     dynamic=$(readelf -dW --dyn-syms "$root/$binary")
     ! grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" || fail "/$binary has a RUNPATH"
     [ "$hardened" != ON ] || grep -q ' __stack_chk_fail@' <<<"$dynamic" || fail "/$binary lacks the stack protector"
