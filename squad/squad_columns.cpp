@@ -128,10 +128,17 @@ SquadColumns::SquadColumns(const std::vector<std::string_view> &header,
         for (const std::string &symbol : formula.formula.symbols()) {
             if (!formula.usable)
                 break;
-            if (const std::optional<std::size_t> column = column_of(symbol))
+            if (const std::optional<std::size_t> column = column_of(symbol)) {
                 formula.symbols.push_back(*column);
-            else
-                report("no column named '" + symbol + "' (a formula sees the file's columns and the ones before it)");
+                continue;
+            }
+            // "Squat" reads as the square root of "quat".
+            std::string hint = " (a formula sees the file's columns and the ones before it)";
+            for (const char function : {'e', 's', 'l'})
+                if (column_of(std::string(1, function) + symbol))
+                    hint = " (" + std::string(1, char(function - 'a' + 'A')) + " is a function: write "
+                           + std::string(1, function) + symbol + " in lower case)";
+            report("no column named '" + symbol + "'" + hint);
         }
         formula.column = output_column(definition.name);
         m_formulas.push_back(std::move(formula));

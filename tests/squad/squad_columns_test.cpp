@@ -47,9 +47,10 @@ TEST(SquadColumns, ComputesEachRowAndReportsWhatIsWrong)
         {"an empty cell leaves no result, one that is no number is reported", "a,b\n1,\nx,2\n1,2\n", {"s=a+b"},
          "a,b,s\n1,,\nx,2,\n1,2,3\n", "3 s: a is not a number: 'x'\n"},
         {"a fault of one row", "a\n0\n4\n", {"r=1/a"}, "a,r\n0,\n4,0.25\n", "2 r: Division by zero\n"},
-        {"a formula's own fault, once", "a\n1\n2\n", {"f=a+*2", "g=b*2"}, "a,f,g\n1,,\n2,,\n",
+        {"a formula's own fault, once", "a,Squat\n1,2\n", {"f=a+*2", "g=b*2", "h=Squat"}, "a,Squat,f,g,h\n1,2,,,\n",
          "1 f: Operand expected (position 3)\n"
-         "1 g: no column named 'b' (a formula sees the file's columns and the ones before it)\n"},
+         "1 g: no column named 'b' (a formula sees the file's columns and the ones before it)\n"
+         "1 h: no column named 'quat' (S is a function: write squat in lower case)\n"},
         {"a column the file has is filled, or kept and reported",
          "body_mass,body_fat,fat_free_mass\n80,20,\n80,20,64.00\n80,20,60\n", {},
          "body_mass,body_fat,fat_free_mass\n80,20,64.00\n80,20,64.00\n80,20,60\n",
