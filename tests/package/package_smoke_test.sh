@@ -40,19 +40,20 @@ package() {
     done
 }
 lib=usr/lib/$arch/libvorlenta-eval.so
+libversion=$(sed -n 's/^VORLENTA_EVAL_VERSION:INTERNAL=//p' "$build/CMakeCache.txt")
 library="libvorlenta-eval2+\\(=+${version//./\\.}\\)"
 package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
 package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
-package libvorlenta-eval2 "libc6" "$lib.2" "$lib.2.0.0"
+package libvorlenta-eval2 "libc6" "$lib.2" "$lib.$libversion"
 [ "$(dpkg-deb -f "$(deb libvorlenta-eval2)" Multi-Arch)" = same ] || fail "libvorlenta-eval2 is not Multi-Arch: same"
 package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
     usr/lib/$arch/cmake/Vorlenta/VorlentaConfig.cmake usr/lib/$arch/pkgconfig/vorlenta-eval.pc \
     usr/share/doc/libvorlenta-eval-dev/library.md usr/share/doc/libvorlenta-eval-dev/examples/cmake/CMakeLists.txt
-[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.2 ] && [ "$(readlink "$root/$lib.2")" = libvorlenta-eval.so.2.0.0 ] \
-    || fail "the links are not libvorlenta-eval.so -> .so.2 -> .so.2.0.0"
-objdump -p "$root/$lib.2.0.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || fail "the library's SONAME is not libvorlenta-eval.so.2"
+[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.2 ] && [ "$(readlink "$root/$lib.2")" = libvorlenta-eval.so.$libversion ] \
+    || fail "the links are not libvorlenta-eval.so -> .so.2 -> .so.$libversion"
+objdump -p "$root/$lib.$libversion" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || fail "the library's SONAME is not libvorlenta-eval.so.2"
 ! dpkg-deb -f "$(deb vorlenta)" Depends | grep -q libvorlenta || fail "the window depends on the evaluator's library"
-! objdump -p "$root/$lib.2.0.0" | grep -E 'NEEDED +lib(Qt|icu)' || fail "the library needs Qt or ICU"
+! objdump -p "$root/$lib.$libversion" | grep -E 'NEEDED +lib(Qt|icu)' || fail "the library needs Qt or ICU"
 # The symbols file names exactly the symbols the library exports (the build
 # itself fails only on lost ones). When they change, rewrite it from the
 # package's files: dpkg-gensymbols -plibvorlenta-eval2 -PROOT -vVERSION
@@ -61,6 +62,12 @@ objdump -p "$root/$lib.2.0.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || f
 (cd "$scratch" && dpkg-gensymbols -plibvorlenta-eval2 -P"$root" -v"$version" -c4 \
     -I"$source_root/debian/libvorlenta-eval2.symbols" -O"$scratch/symbols" >"$scratch/symbols.log" 2>&1) \
     || fail "the library's symbols differ from debian/libvorlenta-eval2.symbols: $(cat "$scratch/symbols.log")"
+# A symbol's version is the package version that brings it: one above the
+# packaged version would leave every program that uses the symbol uninstallable.
+while read -r _ minimum; do
+    dpkg --compare-versions "$minimum" le "$version" \
+        || fail "debian/libvorlenta-eval2.symbols names version $minimum, above the package's $version"
+done < <(grep '^ ' "$source_root/debian/libvorlenta-eval2.symbols")
 
 share=$root/usr/share
 app_id=$(basename "$(echo "$share"/metainfo/*.metainfo.xml)" .metainfo.xml)
@@ -74,7 +81,7 @@ done
 # the library where the system keeps its own (no RUNPATH).
 compiles=$(grep -E '/c\+\+ .* -c ' "$out/build.log") || fail "the build log shows no compiler call"
 ! grep -v -- -D_FORTIFY_SOURCE= <<<"$compiles" || fail "files are compiled without Debian's flags"
-for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.2.0.0"; do
+for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.$libversion"; do
     file "$root/$binary" | grep -q ', stripped' || fail "/$binary is not stripped"
     dynamic=$(readelf -dW --dyn-syms "$root/$binary")
     ! grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" || fail "/$binary has a RUNPATH"
