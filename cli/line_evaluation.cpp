@@ -65,7 +65,7 @@ LineResult LineEvaluator::evaluate(std::string_view bytes)
 
     EvalResult result = m_eval.evaluate(bytes);
     if (result.ok())
-        return {Outcome::Value, number_text(result.value, decimal_separator())};
+        return {Outcome::Value, number_text(result.value, decimal_separator()), 0, {}, result.value};
     if (result.number == eval_errors::SyntaxFault)
         return syntax_fault(bytes, std::move(result));
     return {Outcome::ArithmeticFault, arithmetic_words(result)};

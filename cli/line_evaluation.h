@@ -12,7 +12,7 @@
 namespace vorlenta::cli {
 
 enum class Outcome {
-    Value,           // `text` is the value in the notation
+    Value,           // `value`, and `text` its text in the notation
     SyntaxFault,     // `text` is the message, `position` its 1-based place
     ArithmeticFault, // `text` says what went wrong; `position` is 0
 };
@@ -22,6 +22,7 @@ struct LineResult {
     std::string text;
     int position = 0;
     std::string hint = {}; // after the position: "; use --point for '.'"
+    double value = 0.0;
 };
 
 // Expressions of this many characters or more cannot be evaluated.

@@ -3,10 +3,10 @@
 # Drives the built vorlenta-eval as scripts and people use it: each row is a
 # command line, its exit status, its standard output and its standard error
 # (a bash pattern).
-#   cli_test.sh VORLENTA_EVAL MANUAL_PAGE VERSION
+#   cli_test.sh VORLENTA_EVAL MANUAL_PAGE VERSION LIBRARY_VERSION
 set -u
 export E=$1
-man_page=$2 version=$3
+man_page=$2 version=$3 library_version=$4
 passed=0 failed=0
 check() { # name status stdout stderr command
     local out err status
@@ -57,7 +57,7 @@ check closed_output_stops_cleanly 0 '2' '' 'yes 1+1 | $E | head -n 1; exit ${PIP
 check full_disk_is_reported 1 '' '*cannot write the output*' '$E 1 >/dev/full'
 check help_and_version_to_full_disk 1 '' '*cannot write the output*cannot write the output*' '$E --help >/dev/full || $E --version >/dev/full'
 check help_names_exit_statuses 0 'yes' '' '$E --help | grep -q "3  an expression had an arithmetic fault" && echo yes'
-check version 0 "vorlenta-eval $version" '' '$E --version'
+check version 0 "vorlenta-eval $version${nl}libvorlenta-eval $library_version" '' '$E --version'
 check no_qt_and_no_libedit_for_scripts 0 '' '' \
     'ldd $E | grep -q libc.so && ! { ldd $E; echo 1 | LD_DEBUG=files $E 2>&1; } | grep -iE "qt|icu|libedit"'
 # A person at a terminal: a line, then Up and Enter bring it back; the line is kept for the next session.
