@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/hints.h"
 
-#include "cli/utf8.h"
+#include "text/utf8.h"
 
 namespace vorlenta::cli {
 
@@ -19,7 +19,7 @@ std::size_t offset_of(std::string_view line, int position)
     for (int character = 1; offset < line.size(); ++character) {
         if (character == position)
             return offset;
-        const std::size_t length = utf8_sequence_length(line, offset);
+        const std::size_t length = text::decode_utf8(line, offset).length;
         offset += length == 0 ? 1 : length;
     }
     return std::string_view::npos;

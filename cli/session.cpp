@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "cli/session.h"
 
-#include "cli/utf8.h"
+#include "text/utf8.h"
 
 namespace vorlenta::cli {
 
 namespace {
+
+using text::characters_before;
 
 // What the evaluator skips between tokens: blanks and other control characters.
 bool is_space(char c)

@@ -21,11 +21,13 @@
 #include "cli/hints.h"
 #include "cli/number_text.h"
 #include "cli/session.h"
-#include "cli/utf8.h"
+#include "text/utf8.h"
 
 namespace {
 
 using namespace vorlenta::cli;
+using vorlenta::text::characters_before;
+using vorlenta::text::first_invalid_utf8;
 
 void check(bool condition)
 {
