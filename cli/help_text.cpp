@@ -33,7 +33,6 @@ const char help_text[] =
     "upper-case E, S or L (the functions), then letters, digits or _; case does\n"
     "not matter otherwise. See vorlenta-eval(1).\n"
     "\n"
-    "\n"
     "NAME = EXPRESSION, as a line or an argument, defines NAME (or gives it a\n"
     "new value) for the expressions after it: quietly, or showing the value at\n"
     "a terminal. ans is the value of the last expression or definition, from\n"

@@ -23,22 +23,33 @@ bool is_blank(std::string_view text)
     return true;
 }
 
+bool same_letters(std::string_view text, std::size_t at, std::string_view lower)
+{
+    for (std::size_t i = 0; i < lower.size(); ++i)
+        if ((text[at + i] | 0x20) != lower[i])
+            return false;
+    return true;
+}
+
 // Names match whatever the case of their ASCII letters.
 bool is_ans(std::string_view name)
 {
-    constexpr std::string_view ans = "ans";
-    if (name.size() != ans.size())
-        return false;
-    for (std::size_t i = 0; i < ans.size(); ++i)
-        if ((name[i] | 0x20) != ans[i])
-            return false;
-    return true;
+    return name.size() == 3 && same_letters(name, 0, "ans");
+}
+
+bool mentions_ans(std::string_view line)
+{
+    for (std::size_t at = 0; at + 3 <= line.size(); ++at)
+        if (same_letters(line, at, "ans"))
+            return true;
+    return false;
 }
 
 } // namespace
 
 SessionLine Session::run(std::string_view line)
 {
+    provide_ans(line);
     if (const std::size_t equals = line.find('='); equals != std::string_view::npos)
         return assign(line, equals);
     SessionLine done{m_line.evaluate(line)};
@@ -79,11 +90,22 @@ SessionLine Session::assign(std::string_view line, std::size_t equals)
 
 void Session::remember(double value)
 {
+    m_last = value;
+    m_last_is_new = true;
+}
+
+// Defining a symbol costs more than evaluating most lines, so ans is only
+// brought up to date for a line that may name it.
+void Session::provide_ans(std::string_view line)
+{
+    if (!m_last_is_new || !mentions_ans(line))
+        return;
     CEval &eval = m_line.evaluator();
     if (!m_ans_is_ours && eval.m_SymbolTable.IsSymbolDefined("ans"))
         return; // the user's own
-    eval.define("ans", value);
+    eval.define("ans", m_last);
     m_ans_is_ours = true;
+    m_last_is_new = false;
 }
 
 } // namespace vorlenta::cli

@@ -30,9 +30,12 @@ public:
 private:
     SessionLine assign(std::string_view line, std::size_t equals);
     void remember(double value);
+    void provide_ans(std::string_view line);
 
     LineEvaluator m_line;
-    bool m_ans_is_ours = false; // false once the user has defined ans (with -D or "=")
+    double m_last = 0.0;        // the value of the last line that had one
+    bool m_last_is_new = false; // not yet given to ans
+    bool m_ans_is_ours = false; // false while ans is undefined or the user's (-D or "=")
 };
 
 } // namespace vorlenta::cli
