@@ -67,7 +67,10 @@ std::unique_ptr<LineEditor> LineEditor::open(const char *prompt, std::string his
     if (!ctype || std::strcmp(ctype, "C") == 0 || std::strcmp(ctype, "POSIX") == 0)
         std::setlocale(LC_CTYPE, "C.UTF-8");
     auto library = std::make_unique<Library>();
-    library->handle = ::dlopen("libedit.so.2", RTLD_NOW | RTLD_LOCAL);
+    // The readline interface keeps its state in libedit's globals, with no
+    // way to free it: the library stays loaded, that state reachable, until
+    // the process ends.
+    library->handle = ::dlopen("libedit.so.2", RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!library->handle)
         return nullptr;
     void *handle = library->handle;
