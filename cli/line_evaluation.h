@@ -4,6 +4,7 @@
 // One expression of the command line, from its bytes to its value or its
 // fault: what the program does for every argument and every input line.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,10 @@ public:
 
     // The fault of a line that was too long to be kept whole.
     static LineResult too_long();
+
+    // The fault of bytes that no expression can be, whatever they hold: too
+    // long, invalid UTF-8 or a NUL byte; nothing for others.
+    static std::optional<LineResult> unreadable(std::string_view bytes);
 
 private:
     LineResult syntax_fault(std::string_view bytes, EvalResult &&result) const;

@@ -50,8 +50,11 @@ bool mentions_ans(std::string_view line)
 SessionLine Session::run(std::string_view line)
 {
     provide_ans(line);
-    if (const std::size_t equals = line.find('='); equals != std::string_view::npos)
+    if (const std::size_t equals = line.find('='); equals != std::string_view::npos) {
+        if (std::optional<LineResult> fault = LineEvaluator::unreadable(line))
+            return {std::move(*fault), true};
         return assign(line, equals);
+    }
     SessionLine done{m_line.evaluate(line)};
     if (done.result.outcome == Outcome::Value)
         remember(done.result.value);

@@ -63,8 +63,8 @@ check no_qt_and_no_libedit_for_scripts 0 '' '' \
 check assignment_is_quiet_and_ans_follows 2 "7${nl}14${nl}3" "*line 1: ans*Undefined symbol : 'ans'*" \
     'printf "ans\nx = 2*3\nx+1\nans*2\nX = x/2\nans\n" | $E'
 check user_ans_wins 0 "2${nl}5${nl}2${nl}2${nl}7" '' '$E -D ans=5 1+1 ans && $E 1+1 "ans = 7" 2 ans'
-check assignment_faults 2 '' '*Speed = 4?*^ A symbol name *upper-case E, S or L*(position 1)*x = 2[*][(]1?*^ Closing parenthesis expected (position 9)' \
-    '$E "Speed = 4" "x = 2*(1"'
+check assignment_faults 2 '' '*Speed = 4?*^ A symbol name *upper-case E, S or L*(position 1)*x = 2[*][(]1?*^ Closing parenthesis expected (position 9)*Invalid UTF-8 (position 1)' \
+    '$E "Speed = 4" "x = 2*(1" "$(printf "\xff=1")"'
 check hints_where_they_fit 0 "vorlenta-eval: hint: numbers have no exponent here, and E is e^x: write 1.5*10^-3 for 1.5e-3
 vorlenta-eval: hint: the power is written ^ here (2^3 is 8), not **
 vorlenta-eval: hint: % here is a hundredth of what follows it: %50 is 0.5" '' \
