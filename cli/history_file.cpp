@@ -44,6 +44,34 @@ void lock(int folder)
     }
 }
 
+// Writes the new file beside the old one and renames it over it.
+std::string replace(const std::string &file, const HistoryWriter &write)
+{
+    struct stat status {};
+    const bool current = ::stat(file.c_str(), &status) == 0 && status.st_size > 0;
+    std::string temporary = file + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC); // mode 0600
+    if (fd < 0)
+        return failure("cannot write", temporary);
+    std::FILE *out = ::fdopen(fd, "w");
+    if (!out) {
+        std::string problem = failure("cannot write", temporary);
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return problem;
+    }
+    std::string problem = write(current ? file : std::string(), out);
+    if (problem.empty() && (std::fflush(out) != 0 || ::fsync(fd) != 0))
+        problem = failure("cannot write", temporary);
+    if (std::fclose(out) != 0 && problem.empty())
+        problem = failure("cannot write", temporary);
+    if (problem.empty() && ::rename(temporary.c_str(), file.c_str()) != 0)
+        problem = failure("cannot replace", file);
+    if (!problem.empty())
+        ::unlink(temporary.c_str());
+    return problem;
+}
+
 } // namespace
 
 HistoryPlace history_place()
@@ -63,41 +91,14 @@ HistoryPlace history_place()
     return {folder + "/eval_history", {}};
 }
 
-std::string replace_locked(const std::string &file,
-                           const std::function<std::string(const std::string &current, std::FILE *out)> &write)
+std::string replace_locked(const std::string &file, const HistoryWriter &write)
 {
     const std::string folder = file.substr(0, file.rfind('/'));
     const int folder_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder_fd < 0)
         return failure("cannot open", folder);
     lock(folder_fd);
-    struct stat status {};
-    const bool current = ::stat(file.c_str(), &status) == 0 && status.st_size > 0;
-    std::string temporary = file + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    std::string problem;
-    if (fd < 0) {
-        problem = failure("cannot write in", folder);
-    } else {
-        std::FILE *out = ::fdopen(fd, "w");
-        if (!out) {
-            problem = failure("cannot write", temporary);
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            ::close(folder_fd);
-            return problem;
-        }
-        problem = write(current ? file : std::string(), out);
-        const bool written = std::fflush(out) == 0 && ::fsync(fd) == 0;
-        if (problem.empty() && !written)
-            problem = failure("cannot write", temporary);
-        if (std::fclose(out) != 0 && problem.empty())
-            problem = failure("cannot write", temporary);
-        if (problem.empty() && ::rename(temporary.c_str(), file.c_str()) != 0)
-            problem = failure("cannot replace", file);
-        if (!problem.empty())
-            ::unlink(temporary.c_str());
-    }
+    std::string problem = replace(file, write);
     ::close(folder_fd); // and with it the lock
     return problem;
 }

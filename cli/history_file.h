@@ -27,7 +27,7 @@ HistoryPlace history_place();
 // sessions ending at once each add their lines; the new file is written
 // beside the old one (mode 0600) and renamed over it, so that a crash leaves
 // one of them whole. A problem, or "".
-std::string replace_locked(const std::string &file,
-                           const std::function<std::string(const std::string &current, std::FILE *out)> &write);
+using HistoryWriter = std::function<std::string(const std::string &current, std::FILE *out)>;
+std::string replace_locked(const std::string &file, const HistoryWriter &write);
 
 } // namespace vorlenta::cli

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/terminal_session.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
