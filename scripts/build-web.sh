@@ -84,17 +84,19 @@ cp "$root/app/resources/vorlenta.svg" "$staged/icon.svg"
 for size in 192; do
     rsvg-convert -w "$size" -h "$size" "$root/app/resources/vorlenta.svg" -o "$staged/icon-$size.png"
 done
-# The help pages, one per language, served beside the page.
-"$root/scripts/help-pages.sh" "$staged/help" >/dev/null
+# The page's help pages, one per language, served beside the page.
+"$root/scripts/help-pages.sh" "$staged/help" "$web_address" "$root/docs/help/page" >/dev/null
 
 # The service worker stores every file of this build under a version that
-# changes with any of them.
+# changes with any of them; the page names that version in every file it asks
+# for (digested before it is written in).
 files=$(cd "$staged" && find . -type f ! -name sw.js | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$staged" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
 list="'./'"
 for file in $files; do
     list+=", '$file'"
 done
+sed -i "s|@VERSION@|$version|g" "$staged/index.html" "$staged/main.js"
 sed -e "s|@VERSION@|$version|" -e "s|@FILES@|$list|" "$root/web/sw.js" >"$staged/sw.js"
 ! grep -q '@[A-Z_]*@' "$staged/sw.js" "$staged/index.html" || fail "a placeholder was left unfilled"
 
