@@ -28,7 +28,7 @@ test('fetches the model again after a failed download, and computes what was typ
     const { context } = await openContext(browser, server.origin, { serviceWorkers: 'block' });
     // The download and its fallback fail, as on a network that drops.
     let tries = 0;
-    await context.route('**/vorlenta.wasm', route => (++tries <= 2 ? route.abort() : route.continue()));
+    await context.route('**/vorlenta.wasm*', route => (++tries <= 2 ? route.abort() : route.continue()));
     const page = await context.newPage();
     await page.goto(server.origin + '/');
     await page.waitForSelector('html[data-ready="1"]');
