@@ -24,8 +24,10 @@ self.addEventListener('message', (event) => {
   if (event.data === 'activate') self.skipWaiting();
 });
 
+// Every open page, the first visit's too, is answered from here on: the
+// network may already have another version.
 self.addEventListener('activate', (event) => {
-  event.waitUntil(removeUnused());
+  event.waitUntil(self.clients.claim().then(removeUnused));
 });
 
 // The page's own files come from the cache of the version that asks, and
