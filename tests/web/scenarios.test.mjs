@@ -62,10 +62,13 @@ class PagePlayer {
         } else if (name === 'show') await this.touch(`#SSTab1_${text}`);
         else if (name === 'shown') assert.equal(await page.getAttribute(`#SSTab1_${text}`, 'aria-selected'), 'true');
         else if (name === 'reasons') {
-            const waiting = await page.$$eval('fieldset', frames => frames.filter(f => {
+            // A panel that says why it waits describes itself by the reason;
+            // one that does not, by nothing ("?" marks a mismatch).
+            const waiting = await page.$$eval('fieldset', frames => frames.map(f => {
                 const reason = document.getElementById(`${f.id}_reason`);
-                return reason && !reason.hidden && f.getAttribute('aria-describedby') === reason.id;
-            }).map(f => f.id).join('+'));
+                const shown = Boolean(reason && !reason.hidden), described = f.hasAttribute('aria-describedby');
+                return shown === described ? (shown && f.getAttribute('aria-describedby') === reason.id ? f.id : '') : `${f.id}?`;
+            }).filter(Boolean).join('+'));
             assert.equal(waiting, text, 'the panels that say they wait');
         } else if (action === ':') {
             const shown = await page.$eval(`#${name}`, e => ('value' in e ? e.value : e.dataset.caption));
