@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the page: the model (fields/ and calc/) compiled to WebAssembly with
-# Debian's emscripten, the page's words generated from translations/, the help
-# pages beside it, icons, manifest and service worker. The result is a static
-# folder, build/web (or $VORLENTA_BUILD_DIR/web), index.html at its top, that
-# any static web server can serve. Each run builds it afresh and replaces the
-# folder only when the whole build succeeded.
+# Builds the page: the model (text/, fields/ and calc/) compiled to
+# WebAssembly with Debian's emscripten, the page's words generated from
+# translations/, the help pages beside it, icons, manifest and service worker.
+# The result is a static folder, build/web (or $VORLENTA_BUILD_DIR/web),
+# index.html at its top, that any static web server can serve. Each run builds
+# it afresh and replaces the folder only when the whole build succeeded.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VORLENTA_BUILD_DIR:-$root/build}
@@ -38,12 +38,12 @@ staged=$work/web
 
 # The model's sources are those its CMake targets list.
 sources=()
-for layer in fields calc; do
+for layer in text fields calc; do
     for file in $(grep -o '[A-Za-z0-9_]*\.cpp' "$root/$layer/CMakeLists.txt"); do
         sources+=("$root/$layer/$file")
     done
 done
-[ ${#sources[@]} -gt 0 ] || fail "no sources found in fields/ and calc/"
+[ ${#sources[@]} -gt 0 ] || fail "no sources found in text/, fields/ and calc/"
 
 # Results must equal IEEE single and double arithmetic to the bit: no
 # contraction, no fast-math. The module stands alone (no JavaScript glue, no
