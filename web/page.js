@@ -218,7 +218,7 @@ class Announcer {
 
   #say() {
     const said = [...this.#changed]
-      .filter((output) => output.value !== '' && output.checkVisibility())
+      .filter((output) => output.value !== '' && !output.closest('[hidden]'))
       .map((output) => `${output.labels[0]?.textContent ?? ''} ${output.value}`);
     this.#changed.clear();
     if (said.length) this.#region.textContent = said.join('; ');

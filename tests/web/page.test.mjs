@@ -153,6 +153,21 @@ test('reads out results once they settle, those of the tab shown', async t => {
     await context.close();
 });
 
+test('the address names the view shown', async t => {
+    const server = await serve();
+    t.after(() => server.close());
+    const { context } = await openContext(browser, server.origin);
+    const page = await context.newPage();
+    await page.goto(`${server.origin}/#power`);
+    await page.waitForSelector('html[data-live="1"]');
+    assert.equal(await page.isVisible('#Text6'), true, '#power opens the second view');
+    await page.click('#SSTab1_0');
+    assert.equal(await page.evaluate(() => location.hash), '', 'the first view has no name');
+    await page.evaluate(() => { location.hash = '#power'; });
+    await page.waitForSelector('#Text6', { state: 'visible' });
+    await context.close();
+});
+
 // Every caption, field and button on the shown tab: its text whole, inside
 // its panel, overlapping none of the others; the page no wider than the screen.
 function layoutFaults() {
