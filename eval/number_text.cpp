@@ -5,8 +5,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <version>
 
 #include "text/number_grammar.h"
 
@@ -16,13 +19,48 @@ namespace {
 // Literals up to this length are converted in a buffer on the stack.
 constexpr std::size_t ShortLiteral = 64;
 
-Operand read_ascii(const char *first, const char *last)
+// The value of the digits when it is within the range of a double.
+std::optional<double> read_in_range(const char *first, const char *last)
 {
+#if defined(__cpp_lib_to_chars)
     double value = 0.0;
     const auto [stop, error] = std::from_chars(first, last, value);
-    const int length = int(last - first);
     if (error == std::errc() && stop == last)
-        return {Token::Number, value, length, true};
+        return value;
+    return std::nullopt;
+#else
+    // Where the C++ library reads no double (the page's, under Emscripten).
+    const std::optional<double> value = text::read_double(std::string_view(first, std::size_t(last - first)), '.');
+    if (value && std::isfinite(*value))
+        return value;
+    return std::nullopt;
+#endif
+}
+
+// The shortest digits that read back to the value, as d.ddde±x; the end of
+// what was written.
+char *shortest_scientific(double value, std::array<char, 32> &chars)
+{
+#if defined(__cpp_lib_to_chars)
+    return std::to_chars(chars.data(), chars.data() + chars.size(), value, std::chars_format::scientific).ptr;
+#else
+    // Where the C++ library writes no double: the fewest digits that read
+    // back, each count rounded correctly by printf.
+    int written = 0;
+    for (int digits = 1; digits <= 17; ++digits) {
+        written = std::snprintf(chars.data(), chars.size(), "%.*e", digits - 1, value);
+        if (std::strtod(chars.data(), nullptr) == value)
+            break;
+    }
+    return chars.data() + written;
+#endif
+}
+
+Operand read_ascii(const char *first, const char *last)
+{
+    const int length = int(last - first);
+    if (const std::optional<double> value = read_in_range(first, last))
+        return {Token::Number, *value, length, true};
     // Out of range: beyond the largest double when a digit other than 0 stands
     // before the point, otherwise below the smallest one, which reads as 0.
     for (const char *c = first; c != last && *c != '.'; ++c) {
@@ -84,9 +122,7 @@ int shortest_text_length(double value)
         return 1; // "0", also for -0
     // The shortest round-trip digits, as d.ddde±x.
     std::array<char, 32> chars;
-    const auto written = std::to_chars(chars.data(), chars.data() + chars.size(), std::fabs(value),
-                                       std::chars_format::scientific);
-    const char *const end = written.ptr;
+    const char *const end = shortest_scientific(std::fabs(value), chars);
     const char *e = std::find(static_cast<const char *>(chars.data()), end, 'e');
     const int digits = int(e - chars.data()) - (e - chars.data() > 1 ? 1 : 0); // without the point
     int exponent = 0;

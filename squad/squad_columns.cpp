@@ -10,16 +10,16 @@
 #include "text/number_text.h"
 
 namespace vorlenta::squad {
-namespace {
 
-// Column names match without regard to letter case and surrounding blanks.
-std::string key_of(std::string_view name)
+std::string column_key(std::string_view name)
 {
     std::string key(trimmed(name));
     for (char &c : key)
         c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
     return key;
 }
+
+namespace {
 
 bool is_calculator_column(const std::string &key)
 {
@@ -67,13 +67,13 @@ std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
         why = "the expression of " + name + " is empty";
         return std::nullopt;
     }
-    const std::string key = key_of(name);
+    const std::string key = column_key(name);
     if (is_calculator_column(key)) {
         why = name + " is a column of the calculators";
         return std::nullopt;
     }
     for (const FormulaDefinition &definition : earlier) {
-        if (key_of(definition.name) == key) {
+        if (column_key(definition.name) == key) {
             why = name + " is defined twice";
             return std::nullopt;
         }
@@ -88,14 +88,14 @@ SquadColumns::SquadColumns(const std::vector<std::string_view> &header,
 {
     std::unordered_map<std::string, std::size_t> columns; // by key; the first of a name counts
     for (std::size_t c = 0; c < header.size(); ++c)
-        columns.emplace(key_of(header[c]), c);
+        columns.emplace(column_key(header[c]), c);
     const auto column_of = [&](std::string_view name) -> std::optional<std::size_t> {
-        const auto found = columns.find(key_of(name));
+        const auto found = columns.find(column_key(name));
         return found == columns.end() ? std::nullopt : std::optional(found->second);
     };
     // A new column is appended; one the file has already is used.
     const auto output_column = [&](const std::string &name) {
-        const auto [found, added] = columns.emplace(key_of(name), m_header.size());
+        const auto [found, added] = columns.emplace(column_key(name), m_header.size());
         if (added)
             m_header.push_back(name);
         return found->second;

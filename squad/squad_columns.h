@@ -30,6 +30,9 @@ struct FormulaDefinition {
     std::string expression;
 };
 
+// The name by which columns match: without letter case and surrounding blanks.
+std::string column_key(std::string_view name);
+
 // "NAME = EXPRESSION", blanks around either allowed. Nothing, with the reason
 // in `why`, when the name is missing or taken by a calculator's column or by
 // an earlier definition in `earlier`, or the expression is missing.

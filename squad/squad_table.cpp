@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 
 #include "fields/number_format.h"
 #include "squad/cells.h"
@@ -75,12 +76,35 @@ void SquadTable::write(std::size_t row, std::size_t column, std::string text)
     m_cells[row][column] = std::move(text);
 }
 
-void SquadTable::add_column(std::string name)
+void SquadTable::add_column(std::string name, std::size_t at)
 {
-    m_columns.push_back(std::move(name));
-    for (std::vector<std::string> &cells : m_cells)
-        cells.resize(std::max(cells.size(), m_columns.size()));
+    at = std::min(at, m_columns.size());
+    m_columns.insert(m_columns.begin() + std::ptrdiff_t(at), std::move(name));
+    for (std::vector<std::string> &cells : m_cells) {
+        cells.resize(std::max(cells.size(), m_columns.size() - 1));
+        cells.insert(cells.begin() + std::ptrdiff_t(at), std::string());
+    }
     rebuild();
+}
+
+void SquadTable::remove_column(std::size_t column)
+{
+    if (column >= m_columns.size())
+        return;
+    m_columns.erase(m_columns.begin() + std::ptrdiff_t(column));
+    for (std::vector<std::string> &cells : m_cells)
+        if (column < cells.size())
+            cells.erase(cells.begin() + std::ptrdiff_t(column));
+    rebuild();
+}
+
+void SquadTable::remove_row(std::size_t row)
+{
+    if (row >= m_cells.size())
+        return;
+    m_cells.erase(m_cells.begin() + std::ptrdiff_t(row));
+    m_computed.erase(m_computed.begin() + std::ptrdiff_t(row));
+    m_problems.erase(m_problems.begin() + std::ptrdiff_t(row));
 }
 
 void SquadTable::set_formulas(std::vector<FormulaDefinition> formulas)
@@ -117,20 +141,22 @@ void SquadTable::sort(std::size_t column, bool descending)
     reorder(m_problems);
 }
 
-void SquadTable::paste(std::string_view text, std::size_t row, std::size_t column)
+std::size_t SquadTable::paste(std::string_view text, std::size_t row, std::size_t column, std::size_t max_rows)
 {
     TextSource source(text);
     CsvReader reader(source, '\t');
     Record record;
     std::size_t at = row;
-    for (; reader.next(record) && column < m_columns.size(); ++at) {
+    for (; at < max_rows && reader.next(record) && column < m_columns.size(); ++at) {
         for (std::size_t i = 0; i < record.cells.size() && column + i < m_columns.size(); ++i)
             write(at, column + i, std::string(record.cells[i]));
         compute(at);
     }
+    return at - std::min(at, row);
 }
 
-bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows)
+bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows,
+                            std::size_t max_columns)
 {
     TextSource source(text);
     CsvReader reader(source);
@@ -153,6 +179,8 @@ bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problem
         std::vector<std::string> cells;
         for (const std::string_view cell : record.cells)
             cells.push_back(in_notation(cell, reader.dialect().decimal_point, m_decimal_point));
+        if (columns.empty() && cells.size() > max_columns)
+            return refuse(record.line, "more than " + std::to_string(max_columns) + " columns");
         if (columns.empty())
             columns = std::move(cells);
         else if (rows.size() == max_rows)
@@ -163,14 +191,88 @@ bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problem
     if (columns.empty())
         return refuse(0, "no header: the file is empty");
 
+    replace(std::move(columns), std::move(rows));
+    const std::vector<std::size_t> computed = computed_twice();
+    for (auto column = computed.rbegin(); column != computed.rend(); ++column)
+        remove_column(*column);
+    for (const std::vector<Problem> &row : m_problems)
+        problems.insert(problems.end(), row.begin(), row.end());
+    return true;
+}
+
+void SquadTable::replace(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows)
+{
     m_columns = std::move(columns);
     m_cells = std::move(rows);
     m_computed.assign(m_cells.size(), {});
     m_problems.assign(m_cells.size(), {});
     rebuild();
-    for (const std::vector<Problem> &row : m_problems)
-        problems.insert(problems.end(), row.begin(), row.end());
-    return true;
+}
+
+std::vector<std::size_t> SquadTable::computed_twice() const
+{
+    // The columns whose names the computation writes, and the table without
+    // them, which computes them all.
+    std::vector<std::size_t> candidates;
+    std::vector<std::string_view> others;
+    const auto computes = [&](const std::string &key) {
+        for (const DerivedColumn &derived : derived_columns)
+            if (key == derived.name)
+                return true;
+        for (const FormulaDefinition &formula : m_formulas)
+            if (key == column_key(formula.name))
+                return true;
+        return false;
+    };
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+        if (computes(column_key(m_columns[c])))
+            candidates.push_back(c);
+        else
+            others.push_back(m_columns[c]);
+    }
+    if (candidates.empty())
+        return {};
+    std::vector<Problem> ignored;
+    SquadColumns without(others, m_formulas, m_decimal_point, 0, ignored);
+    // Where each candidate's computed cells are, if it is computed at all.
+    std::vector<std::optional<std::size_t>> computed_at;
+    for (const std::size_t c : candidates) {
+        const auto &header = without.header();
+        const auto found = std::find_if(header.begin() + std::ptrdiff_t(others.size()), header.end(),
+                                        [&](const std::string &name) { return column_key(name) == column_key(m_columns[c]); });
+        computed_at.push_back(found == header.end() ? std::nullopt : std::optional(std::size_t(found - header.begin())));
+    }
+    std::vector<std::string_view> cells;
+    for (const std::vector<std::string> &row : m_cells) {
+        cells.clear();
+        for (std::size_t c = 0, next = 0; c < row.size(); ++c) {
+            if (next < candidates.size() && candidates[next] == c)
+                ++next;
+            else
+                cells.push_back(row[c]);
+        }
+        ignored.clear();
+        const std::vector<std::string_view> &out = without.compute(cells, 0, ignored);
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            const std::string_view held = candidates[i] < row.size() ? trimmed(row[candidates[i]]) : std::string_view();
+            if (computed_at[i] && !held.empty() && held != out[*computed_at[i]])
+                computed_at[i] = std::nullopt;
+        }
+    }
+    std::vector<std::size_t> twice;
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (computed_at[i])
+            twice.push_back(candidates[i]);
+    return twice;
+}
+
+void SquadTable::restore(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows,
+                         char decimal_point)
+{
+    for (std::vector<std::string> &row : rows)
+        for (std::string &cell : row)
+            cell = in_notation(cell, decimal_point, m_decimal_point);
+    replace(std::move(columns), std::move(rows));
 }
 
 std::string SquadTable::export_csv() const

@@ -41,28 +41,47 @@ public:
 
     // Writes a cell of columns() (rows are added up to it) and computes its row.
     void set_cell(std::size_t row, std::size_t column, std::string text);
-    void add_column(std::string name);
+    // Adds a column to columns() before the column `at` (at their end when
+    // `at` is beyond them), and takes one away with its cells.
+    void add_column(std::string name, std::size_t at = std::size_t(-1));
+    void remove_column(std::size_t column);
+    void remove_row(std::size_t row);
     void set_formulas(std::vector<FormulaDefinition> formulas);
+    const std::vector<FormulaDefinition> &formulas() const { return m_formulas; }
     // Rows in the order of a column of header(): numbers by value, then
     // texts, then empty cells.
     void sort(std::size_t column, bool descending);
 
     // Tab-separated rows as spreadsheets copy them, written from the cell
-    // (row, column) on; rows are added as needed, cells beyond columns() dropped.
-    void paste(std::string_view text, std::size_t row, std::size_t column);
+    // (row, column) on; rows are added as needed up to max_rows in all,
+    // cells beyond columns() dropped. The number of rows it wrote.
+    std::size_t paste(std::string_view text, std::size_t row, std::size_t column,
+                      std::size_t max_rows = std::size_t(-1));
 
     // Replaces the table by a CSV file (either dialect; its decimal separator
-    // becomes the table's) with at most max_rows rows. False, with the
-    // reason in `problems` and the table as it was, for a file that is no
-    // CSV text: empty, not UTF-8, a line too long, too many rows. The
-    // problems of its cells do not stop it; they are added to `problems`.
-    bool import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows = 100000);
+    // becomes the table's) with at most max_rows rows and max_columns
+    // columns. False, with the reason in `problems` and the table as it was,
+    // for a file that is no CSV text: empty, not UTF-8, a line too long, too
+    // many rows or columns. The problems of its cells do not stop it; they
+    // are added to `problems`. A column of the file that this table computes
+    // (a calculator's result, a formula column) is left out when it holds
+    // nothing but what is computed, as in a file the table exported; one
+    // that holds anything else stays, and what differs is reported.
+    bool import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows = 100000,
+                    std::size_t max_columns = 10000);
     // The whole table, as the command line writes it.
     std::string export_csv() const;
+    // Replaces the table by these columns and rows, kept as they are but for
+    // numbers, which are written with `decimal_point` and come to the table's.
+    void restore(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows, char decimal_point);
 
 private:
     void rebuild();
     void compute(std::size_t row);
+    void replace(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows);
+    // The columns of columns() that hold only what the table computes into
+    // a column of the same name (or nothing).
+    std::vector<std::size_t> computed_twice() const;
     // Writes a cell of columns(), adding rows up to it, without computing.
     void write(std::size_t row, std::size_t column, std::string text);
 

@@ -51,5 +51,41 @@ TEST(SquadTable, AnImportReplacesTheTableOrLeavesItAsItWas)
                                   "Anna,72.5,100,10,133.37,1.84\n\"'=x\",abc,1.5,1,1.50,\n");
 }
 
+TEST(SquadTable, ItsOwnExportComesBackAsItWasAndAFilesOwnResultsStay)
+{
+    SquadTable table(',', {"name", "body_mass", "load", "reps"});
+    table.set_formulas({{"rel", "one_rm/body_mass"}});
+    table.paste("Anna\t80\t100\t10\nBen\t72,5\t150\t5\n", 0, 0);
+    const std::string exported = table.export_csv();
+    SquadTable again(',');
+    again.set_formulas(table.formulas());
+    std::vector<Problem> problems;
+    ASSERT_TRUE(again.import_csv(exported, problems));
+    EXPECT_EQ(again.columns(), table.columns());
+    EXPECT_EQ(again.export_csv(), exported);
+    EXPECT_TRUE(problems.empty());
+    // A 1RM measured on the day is the coach's, not ours: it stays, and what differs is said.
+    ASSERT_TRUE(again.import_csv("name;load;reps;one_rm;rel\nAnna;100;10;140;\nBen;150;5;168,77;2\n", problems));
+    EXPECT_EQ(again.columns(), (std::vector<std::string>{"name", "load", "reps", "one_rm", "rel"}));
+    EXPECT_EQ(problems.size(), 1u); // Anna's 1RM
+}
+
+TEST(SquadTable, ColumnsComeAndGoWithTheirCellsAndAKeptSquadComesBackInTheTablesNotation)
+{
+    SquadTable table('.', {"name", "load"});
+    EXPECT_EQ(table.paste("Anna\t100\nBen\nCara\n", 0, 0, 2), 2u);
+    table.add_column("reps", 1);
+    table.set_cell(0, 1, "10");
+    EXPECT_EQ(column_of(table, "one_rm"), "133.37||");
+    table.remove_column(0);
+    EXPECT_EQ(table.columns(), (std::vector<std::string>{"reps", "load"}));
+    EXPECT_EQ(column_of(table, "load"), "100||");
+    table.restore({"name", "body_mass", "note"}, {{"Anna", "72,5", "3,5 km"}, {"Ben"}}, ',');
+    EXPECT_EQ(column_of(table, "body_mass"), "72.5||");
+    EXPECT_EQ(column_of(table, "note"), "3,5 km||");
+    table.remove_row(0);
+    EXPECT_EQ(column_of(table, "name"), "Ben|");
+}
+
 } // namespace
 } // namespace vorlenta::squad
