@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the page: the model (text/, fields/ and calc/) compiled to
-# WebAssembly with Debian's emscripten, the page's words generated from
+# WebAssembly with Debian's emscripten, and the squad's (with eval/ and
+# squad/) beside it, the page's words generated from
 # translations/, the help pages beside it, icons, manifest and service worker.
 # The result is a static folder, build/web (or $VORLENTA_BUILD_DIR/web),
 # index.html at its top, that any static web server can serve. Each run builds
@@ -36,26 +37,41 @@ rm -rf "$work"
 mkdir -p "$work/tmp" "$work/web/help"
 staged=$work/web
 
-# The model's sources are those its CMake targets list.
-sources=()
-for layer in text fields calc; do
-    for file in $(grep -o '[A-Za-z0-9_]*\.cpp' "$root/$layer/CMakeLists.txt"); do
-        sources+=("$root/$layer/$file")
+# The sources of the layers, as their CMake targets list them.
+sources_of() {
+    local layer file
+    for layer in "$@"; do
+        for file in $(grep -o '[A-Za-z0-9_]*\.cpp' "$root/$layer/CMakeLists.txt"); do
+            echo "$root/$layer/$file"
+        done
     done
-done
-[ ${#sources[@]} -gt 0 ] || fail "no sources found in text/, fields/ and calc/"
+}
+mapfile -t sources < <(sources_of text fields calc)
+mapfile -t squad_sources < <(sources_of text fields calc eval squad)
+[ ${#sources[@]} -gt 0 ] && [ ${#squad_sources[@]} -gt ${#sources[@]} ] || fail "no sources found in the layers"
 
 # Results must equal IEEE single and double arithmetic to the bit: no
-# contraction, no fast-math. The module stands alone (no JavaScript glue, no
-# file system): the page instantiates it and calls its exports.
-em++ -std=c++20 -Oz -g0 \
-    -Wall -Wextra -Wpedantic -Werror \
-    -ffp-contract=off -fno-fast-math \
-    -I"$root" \
-    "${sources[@]}" "$root/web/binding.cpp" \
-    -sSTANDALONE_WASM --no-entry -sFILESYSTEM=0 -sMALLOC=emmalloc \
-    -sTOTAL_STACK=65536 -sINITIAL_MEMORY=327680 -sALLOW_MEMORY_GROWTH=1 \
-    -o "$staged/vorlenta.wasm"
+# contraction, no fast-math. Each module stands alone (no JavaScript glue, no
+# file system): the page instantiates it and calls its exports. The
+# calculators' module is what a first visit loads; the squad's, with the
+# evaluator, only the squad view.
+compile() {
+    local out=$1
+    shift
+    em++ -std=c++20 -Oz -g0 \
+        -Wall -Wextra -Wpedantic -Werror \
+        -ffp-contract=off -fno-fast-math \
+        -I"$root" "$@" \
+        -sSTANDALONE_WASM --no-entry -sFILESYSTEM=0 -sMALLOC=emmalloc \
+        -sTOTAL_STACK=65536 -sINITIAL_MEMORY=327680 -sALLOW_MEMORY_GROWTH=1 \
+        -o "$out"
+}
+compile "$staged/vorlenta.wasm" "${sources[@]}" "$root/web/binding.cpp"
+# The evaluator's export header, which its CMake build generates: nothing is
+# exported from a module that is one program.
+mkdir -p "$work/include/vorlenta"
+printf '#pragma once\n#define VORLENTA_EVAL_EXPORT\n#define VORLENTA_EVAL_NO_EXPORT\n' >"$work/include/vorlenta/eval_export.h"
+compile "$staged/squad.wasm" -I"$root/eval/include" -I"$work/include" "${squad_sources[@]}" "$root/web/squad_binding.cpp"
 
 # The page's words, from the same translations as the window's.
 web_address=${VORLENTA_WEB_ADDRESS:-$(sed -n 's/^set(VORLENTA_WEB_ADDRESS "\([^"]*\)".*/\1/p' "$root/CMakeLists.txt")}
@@ -69,17 +85,28 @@ cp "$root/web/manifest.webmanifest" "$staged/"
 # ones before it, so dropping the import lines and the export words joins them.
 # The file is a classic script in one strict block, which keeps its names to
 # itself as a module would: a browser runs a classic script some 30 ms sooner
-# after a cold start than a module.
-{
-    echo "'use strict';"
-    echo "{"
-    for module in "$work/strings.js" "$root"/web/{model,page,main}.js; do
-        echo "// ---- ${module##*/}"
-        sed -e "/^import .* from '\.\/[a-z]*\.js';$/d" -e 's/^export //' "$module"
-    done
-    echo "}"
-} >"$staged/main.js"
-! grep -nE '^(import|export) ' "$staged/main.js" || fail "main.js: an import or export the join cannot take"
+# after a cold start than a module. The squad view's modules are a second
+# script, which the page loads when the view is first shown.
+join() {
+    local out=$1
+    shift
+    {
+        echo "'use strict';"
+        echo "{"
+        for module in "$@"; do
+            echo "// ---- ${module##*/}"
+            sed -e "/^import .* from '\.\/[a-z_]*\.js';$/d" -e 's/^export //' "$module"
+        done
+        echo "}"
+    } >"$out"
+    ! grep -nE '^(import|export) ' "$out" || fail "$out: an import or export the join cannot take"
+    # Two modules that give one name to two things do not join.
+    node --check "$out" || fail "$out: the modules do not join"
+}
+join "$staged/main.js" "$work/strings.js" "$root"/web/{wasm,locale,model,page,main}.js
+python3 "$root/web/gen_squad.py" "$root/translations" "$root/web/squad.html" "$work/squad_strings.js" \
+    "$root"/web/squad_*.js
+join "$staged/squad.js" "$work/squad_strings.js" "$root"/web/{wasm,locale,squad_words,squad_model,squad_store,squad_table,squad_view,squad_main}.js
 cp "$root/app/resources/vorlenta.svg" "$staged/icon.svg"
 # The icon has a handful of colours: a palette of 64 keeps it as it is at a
 # third of the bytes, which a first visit transfers.
@@ -99,9 +126,9 @@ list="'./'"
 for file in $files; do
     list+=", '$file'"
 done
-sed -i "s|@VERSION@|$version|g" "$staged/index.html" "$staged/main.js"
+sed -i "s|@VERSION@|$version|g" "$staged/index.html" "$staged/main.js" "$staged/squad.js"
 sed -e "s|@VERSION@|$version|" -e "s|@FILES@|$list|" "$root/web/sw.js" >"$staged/sw.js"
-! grep -q '@[A-Z_]*@' "$staged/sw.js" "$staged/index.html" || fail "a placeholder was left unfilled"
+! grep -q '@[A-Z_]*@' "$staged/sw.js" "$staged/index.html" "$staged/squad.js" || fail "a placeholder was left unfilled"
 
 rm -rf "$out"
 mv "$staged" "$out"
@@ -111,4 +138,8 @@ size=0
 for file in index.html main.js vorlenta.wasm manifest.webmanifest; do
     size=$((size + $(gzip -9 <"$out/$file" | wc -c)))
 done
-echo "The page is in $out: $((size / 1024)) KB gzip-compressed (HTML with its CSS, JavaScript, WebAssembly, manifest)."
+squad=0
+for file in squad.js squad.wasm; do
+    squad=$((squad + $(gzip -9 <"$out/$file" | wc -c)))
+done
+echo "The page is in $out: $((size / 1024)) KB gzip-compressed (HTML with its CSS, JavaScript, WebAssembly, manifest), and the squad view $((squad / 1024)) KB more."

@@ -381,5 +381,336 @@
         <source>Copyright (C) 2026 The Vorlenta developers</source>
         <translation>Copyright © 2026 los desarrolladores de Vorlenta</translation>
     </message>
+    <message>
+        <source>Squad</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>The squad view is loading…</source>
+        <translation>Cargando la plantilla…</translation>
+    </message>
+    <message>
+        <source>The squad view could not be loaded. Reload the page.</source>
+        <translation>No se pudo cargar la plantilla. Recargue la página.</translation>
+    </message>
+</context>
+<context>
+    <name>Squad</name>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importar CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>Quitar fila</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Tests in the table</source>
+        <translation>Pruebas en la tabla</translation>
+    </message>
+    <message>
+        <source>Other columns</source>
+        <translation>Otras columnas</translation>
+    </message>
+    <message>
+        <source>New column</source>
+        <translation>Nueva columna</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>A name of letters, digits and _ is one that formulas can use.</source>
+        <translation>Un nombre de letras, cifras y _ puede usarse en las fórmulas.</translation>
+    </message>
+    <message>
+        <source>Formula column</source>
+        <translation>Columna de fórmula</translation>
+    </message>
+    <message>
+        <source>NAME = EXPRESSION over the columns&apos; names: + - * / ^ ( ), S square root, L logarithm, E e to the power.</source>
+        <translation>NOMBRE = EXPRESIÓN con los nombres de las columnas: + - * / ^ ( ), S raíz cuadrada, L logaritmo, E e elevado a.</translation>
+    </message>
+    <message>
+        <source>The squad, a row per athlete</source>
+        <translation>La plantilla, una fila por atleta</translation>
+    </message>
+    <message>
+        <source>Add an athlete</source>
+        <translation>Añadir un atleta</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <source>The squad is kept in this browser, on this device alone, as you type: it is the one thing the page stores, and it is never sent anywhere. Export it to keep a copy.</source>
+        <translation>La plantilla se guarda en este navegador, solo en este dispositivo, mientras escribe: es lo único que guarda la página, y nunca se envía a ningún sitio. Expórtela para guardar una copia.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>What was pasted is not text.</source>
+        <translation>Lo pegado no es texto.</translation>
+    </message>
+    <message>
+        <source>Rows pasted: %1.</source>
+        <translation>Filas pegadas: %1.</translation>
+    </message>
+    <message>
+        <source>Remove the column %1 and its %2 values?</source>
+        <translation>¿Quitar la columna %1 y sus %2 valores?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Give the column a name.</source>
+        <translation>Dé un nombre a la columna.</translation>
+    </message>
+    <message>
+        <source>%1 is a column already.</source>
+        <translation>%1 ya es una columna.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Choose the row first: a cell of it.</source>
+        <translation>Elija primero la fila: una de sus celdas.</translation>
+    </message>
+    <message>
+        <source>Remove row %1 (%2)?</source>
+        <translation>¿Quitar la fila %1 (%2)?</translation>
+    </message>
+    <message>
+        <source>Clear the whole squad? Every athlete and formula column is removed from this device.</source>
+        <translation>¿Vaciar toda la plantilla? Todos los atletas y columnas de fórmula se eliminan de este dispositivo.</translation>
+    </message>
+    <message>
+        <source>The squad is cleared.</source>
+        <translation>La plantilla está vacía.</translation>
+    </message>
+    <message>
+        <source>%1 is not imported: at %2 MB it is too large for a squad (at most %3 MB). The squad is as it was.</source>
+        <translation>%1 no se ha importado: con %2 MB es demasiado grande para una plantilla (%3 MB como máximo). La plantilla sigue igual.</translation>
+    </message>
+    <message>
+        <source>Replace the squad by the athletes of %1? The squad&apos;s %2 rows are removed from this device.</source>
+        <translation>¿Sustituir la plantilla por los atletas de %1? Las %2 filas de la plantilla se eliminan de este dispositivo.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sustituir</translation>
+    </message>
+    <message>
+        <source>%1 is not imported: %2. The squad is as it was.</source>
+        <translation>%1 no se ha importado: %2. La plantilla sigue igual.</translation>
+    </message>
+    <message>
+        <source>Athletes imported from %1: %2. Problems: %3, marked in the table.</source>
+        <translation>Atletas importados de %1: %2. Problemas: %3, marcados en la tabla.</translation>
+    </message>
+    <message>
+        <source>Athletes imported from %1: %2.</source>
+        <translation>Atletas importados de %1: %2.</translation>
+    </message>
+    <message>
+        <source>Exported as %1.</source>
+        <translation>Exportado como %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Fila %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Fila %1: %2</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation>… y %1 más.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>The squad is open in another tab or window of this browser; it opens here once that one is closed.</source>
+        <translation>La plantilla está abierta en otra pestaña o ventana de este navegador; se abre aquí en cuanto esa se cierre.</translation>
+    </message>
+    <message>
+        <source>A newer version of the page keeps a squad on this device: reload the page to open it.</source>
+        <translation>Una versión más reciente de la página guarda una plantilla en este dispositivo: recargue la página para abrirla.</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page keep the squad: it is lost when the page is closed. Export it to keep it.</source>
+        <translation>Este navegador no deja que la página guarde la plantilla: se pierde al cerrar la página. Expórtela para conservarla.</translation>
+    </message>
+    <message>
+        <source>The squad could not be stored on this device: is its storage full? Export it to keep it.</source>
+        <translation>No se pudo guardar la plantilla en este dispositivo: ¿está lleno su almacenamiento? Expórtela para conservarla.</translation>
+    </message>
+    <message>
+        <source>not a number: %1</source>
+        <translation>no es un número: %1</translation>
+    </message>
+    <message>
+        <source>not a number: %1 (the decimal separator here is &apos;%2&apos;)</source>
+        <translation>no es un número: %1 (el separador decimal aquí es «%2»)</translation>
+    </message>
+    <message>
+        <source>%1 is beyond the range of the calculators</source>
+        <translation>%1 está fuera del rango de las calculadoras</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the %2 characters the window&apos;s field takes</source>
+        <translation>%1 supera los %2 caracteres que admite el campo</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: %2</source>
+        <translation>%1 no es un número: %2</translation>
+    </message>
+    <message>
+        <source>no column named &apos;%1&apos; (a formula sees the file&apos;s columns and the ones before it)</source>
+        <translation>ninguna columna se llama «%1» (una fórmula ve las columnas de la tabla y las anteriores a ella)</translation>
+    </message>
+    <message>
+        <source>no column named &apos;%1&apos; (%2 is a function: write %3 in lower case)</source>
+        <translation>ninguna columna se llama «%1» (%2 es una función: escriba %3 en minúsculas)</translation>
+    </message>
+    <message>
+        <source>%1 (position %2)</source>
+        <translation>%1 (posición %2)</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Se esperaba un operador</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Se esperaba un operando</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Paréntesis de cierre sin paréntesis de apertura</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Se esperaba un paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>Operando con varios separadores decimales</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Operando no válido</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Carácter inesperado</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Llamada a procedimiento o argumento no válido</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>División por cero</translation>
+    </message>
+    <message>
+        <source>Expression too long to evaluate</source>
+        <translation>Expresión demasiado larga para evaluarla</translation>
+    </message>
+    <message>
+        <source>Invalid symbol value</source>
+        <translation>Valor de símbolo no válido</translation>
+    </message>
+    <message>
+        <source>NAME=EXPRESSION expected</source>
+        <translation>Se esperaba NOMBRE=EXPRESIÓN</translation>
+    </message>
+    <message>
+        <source>the expression of %1 is empty</source>
+        <translation>la expresión de %1 está vacía</translation>
+    </message>
+    <message>
+        <source>%1 is a column of the calculators</source>
+        <translation>%1 es una columna de las calculadoras</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice</source>
+        <translation>%1 está definido dos veces</translation>
+    </message>
+    <message>
+        <source>%1 is a column of the squad</source>
+        <translation>%1 es una columna de la plantilla</translation>
+    </message>
+    <message>
+        <source>a line longer than %1 bytes</source>
+        <translation>una línea de más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>not UTF-8 text: is this a CSV file?</source>
+        <translation>no es texto UTF-8: ¿es un archivo CSV?</translation>
+    </message>
+    <message>
+        <source>more than %1 rows</source>
+        <translation>más de %1 filas</translation>
+    </message>
+    <message>
+        <source>more than %1 columns</source>
+        <translation>más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>no header: the file is empty</source>
+        <translation>sin encabezado: el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>a quote that is not closed: it is kept as a character of its cell</source>
+        <translation>unas comillas sin cerrar: se conservan como carácter de su celda</translation>
+    </message>
+    <message>
+        <source>a row with too many cells: %1, the header has %2 (the others are kept at the end)</source>
+        <translation>una fila con demasiadas celdas: %1, el encabezado tiene %2 (las demás se conservan al final)</translation>
+    </message>
+    <message>
+        <source>the file&apos;s %1 is kept; computed: %2</source>
+        <translation>se conserva el %1 del archivo; calculado: %2</translation>
+    </message>
 </context>
 </TS>

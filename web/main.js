@@ -4,6 +4,7 @@
 // arrives a little later, takes whatever was typed meanwhile, and from then
 // on <html data-live="1"> says that results follow every keystroke.
 
+import { browserNotation } from './locale.js';
 import { Model } from './model.js';
 import { byId, Page, wireFieldLinks, wireTabs } from './page.js';
 import { WORDS } from './strings.js';
@@ -21,29 +22,6 @@ function pageLanguage() {
     if (language === 'en' || Object.hasOwn(WORDS, language)) return language;
   }
   return 'en';
-}
-
-// How the browser's locale writes numbers: the locale of the reader's first
-// language, with its region ("de-CH" writes 1.5, "de-DE" 1,5). Worked out
-// once, when first needed: a page's first number format takes tens of
-// milliseconds.
-let notation = null;
-function browserNotation() {
-  if (notation) return notation;
-  const locale = navigator.languages?.[0] ?? navigator.language;
-  // One formatter shows every piece: "+1.5E0" the plus sign, the decimal
-  // separator, the exponent symbol and a zero digit; "-1.5E0" the minus.
-  const format = new Intl.NumberFormat(locale, { notation: 'scientific', signDisplay: 'exceptZero' });
-  const parts = [...format.formatToParts(1.5), ...format.formatToParts(-1.5)];
-  const part = (type, fallback) => parts.find((p) => p.type === type)?.value ?? fallback;
-  notation = {
-    decimal: part('decimal', '.'),
-    minus: part('minusSign', '-'),
-    plus: part('plusSign', '+'),
-    exponent: part('exponentSeparator', 'e'),
-    zero: part('exponentInteger', '0'),
-  };
-  return notation;
 }
 
 // The document is English; the others' words come with this script.
@@ -140,12 +118,26 @@ function watchForNewVersions() {
   });
 }
 
+// The squad view, the first time it is shown: its script, which brings its
+// own model. A first visit has stored it, so it opens offline too.
+let squadScript = null;
+function openSquadView(view) {
+  if (view.dataset.view !== 'squad' || squadScript) return;
+  squadScript = document.createElement('script');
+  squadScript.src = `squad.js?v=${VERSION}`;
+  squadScript.addEventListener('error', () => {
+    byId('SquadLoading').hidden = true;
+    byId('SquadFailed').hidden = false;
+  });
+  document.head.append(squadScript);
+}
+
 // The script is deferred and holds back the first paint, so the page is
 // never seen in the wrong language or unwired.
 const language = pageLanguage();
 if (language !== 'en') translate(language);
 const page = new Page(browserNotation);
-wireFieldLinks(wireTabs());
+wireFieldLinks(wireTabs(openSquadView));
 document.querySelector('#LoadFailed .reload').addEventListener('click', () => location.reload());
 root.dataset.ready = '1';
 

@@ -229,18 +229,19 @@ class Announcer {
 // (#power; the first has no name in the address). A click, the arrow keys,
 // Home and End on the row of tabs, Ctrl+PageDown / Ctrl+PageUp anywhere, or
 // a new #name switch them; the focus goes with the tab when the keyboard
-// switched. Returns goTo(id): shows the view that holds the element and
-// focuses it.
-export function wireTabs() {
+// switched; shown(page) hears of each view shown. Returns goTo(id): shows
+// the view that holds the element and focuses it.
+export function wireTabs(shown = () => {}) {
   const tabs = [...document.querySelectorAll('#SSTab1 [role=tab]')];
   const pages = tabs.map((tab) => byId(tab.getAttribute('aria-controls')));
-  const shown = () => tabs.findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
+  const selected = () => tabs.findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
   const show = (index, focus) => {
     tabs.forEach((tab, i) => {
       tab.setAttribute('aria-selected', String(i === index));
       tab.tabIndex = i === index ? 0 : -1;
       pages[i].hidden = i !== index;
     });
+    shown(pages[index]);
     if (focus) tabs[index].focus();
     const hash = index === 0 ? '' : `#${pages[index].dataset.view}`;
     if (location.hash !== hash) history.replaceState(null, '', hash || location.pathname + location.search);
@@ -248,7 +249,7 @@ export function wireTabs() {
   const named = () => Math.max(0, pages.findIndex((page) => `#${page.dataset.view}` === location.hash));
   tabs.forEach((tab, i) => tab.addEventListener('click', () => show(i, true)));
   byId('SSTab1').addEventListener('keydown', (event) => {
-    const to = { ArrowRight: shown() + 1, ArrowLeft: shown() - 1, Home: 0, End: tabs.length - 1 }[event.key];
+    const to = { ArrowRight: selected() + 1, ArrowLeft: selected() - 1, Home: 0, End: tabs.length - 1 }[event.key];
     if (to === undefined) return;
     event.preventDefault();
     show((to + tabs.length) % tabs.length, true);
@@ -257,14 +258,14 @@ export function wireTabs() {
     if (!switchesTabs(event)) return;
     event.preventDefault();
     const by = event.key === 'PageUp' || (event.key === 'Tab' && event.shiftKey) ? -1 : 1;
-    show((shown() + by + tabs.length) % tabs.length, true);
+    show((selected() + by + tabs.length) % tabs.length, true);
   });
   window.addEventListener('hashchange', () => show(named(), false));
   if (named() !== 0) show(named(), false);
   return (id) => {
     const target = byId(id);
     const index = pages.findIndex((page) => page.contains(target));
-    if (index >= 0 && index !== shown()) show(index, false);
+    if (index >= 0 && index !== selected()) show(index, false);
     target.focus();
   };
 }

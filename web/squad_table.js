@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: MIT
+// The squad's table: a row per athlete, the columns the rows hold as inputs
+// (each an <input data-column="NAME"> in a <tr data-row="N">, N from 1),
+// then the computed ones, whose cells are the model's texts. It mirrors the
+// model and hands it every edit; an edit shows its own row again, nothing
+// else. Tab goes along the row; Enter goes down the column (a new row past
+// the last), Shift+Enter and the arrow keys up and down: one test for the
+// whole squad, as at a station with a clipboard. A paste of several cells
+// (tab-separated rows, as spreadsheets copy) fills the cells from the one
+// pasted into on.
+
+import { translated } from './squad_words.js';
+
+// Keys that move along a column.
+const moves = { Enter: 1, ArrowDown: 1, ArrowUp: -1 };
+
+export class SquadTableView {
+  #model;
+  #table;
+  #head;
+  #body;
+  #decimal;
+  #caption; // (column name, field) -> { caption, key }
+  #header = [];
+  #inputs = 0;
+  #limits = [];
+  #rows = []; // per row: its <tr>, and its computed cells
+  #problems = new Map(); // row -> its problems
+  #sorted = null; // { column, descending }
+  // The row of the cell focused last, for actions on "this row".
+  currentRow = -1;
+  // What the view calls when the squad changed, and when its problems did.
+  onChange = () => {};
+  onProblems = () => {};
+  onPasted = () => {};
+
+  constructor(table, model, decimal, caption) {
+    this.#table = table;
+    this.#model = model;
+    this.#decimal = decimal;
+    this.#caption = caption;
+    this.#head = table.tHead.rows[0];
+    this.#body = table.tBodies[0];
+    this.#body.addEventListener('input', (event) => this.#edited(event.target));
+    this.#body.addEventListener('keydown', (event) => this.#key(event));
+    this.#body.addEventListener('paste', (event) => this.#paste(event));
+    this.#body.addEventListener('focusin', (event) => {
+      if (event.target.dataset.column !== undefined) this.currentRow = rowOf(event.target);
+    });
+    this.#head.addEventListener('click', (event) => {
+      const button = event.target.closest('button[data-sort]');
+      if (button) this.#sort(Number(button.dataset.sort));
+    });
+  }
+
+  get problems() {
+    return this.#problems;
+  }
+
+  get header() {
+    return this.#header;
+  }
+
+  // The whole table afresh from the model, the focus kept on its cell.
+  render() {
+    const focused = this.#focusedCell();
+    this.#header = this.#model.header();
+    this.#inputs = this.#model.columns();
+    this.#limits = this.#header.slice(0, this.#inputs).map((_, column) => this.#model.limit(column));
+    this.#renderHead();
+    this.#rows = [];
+    this.#problems.clear();
+    const rows = document.createDocumentFragment();
+    const count = this.#model.rows();
+    for (let row = 0; row < count; row += 1) rows.append(this.#newRow(row));
+    this.#body.replaceChildren(rows);
+    for (let row = 0; row < count; row += 1) this.#show(row);
+    this.onProblems();
+    if (focused) this.focus(focused.row, focused.column);
+  }
+
+  // Focuses a cell the rows hold, adding rows up to it.
+  focus(row, column) {
+    if (row < 0 || column < 0 || column >= this.#inputs) return;
+    if (row >= this.#rows.length) this.#addRows(row);
+    const input = this.#rows[row].inputs[column];
+    input.focus();
+    input.select();
+  }
+
+  // An empty row at the end; focuses its first cell.
+  addRow() {
+    this.focus(this.#rows.length, 0);
+  }
+
+  #renderHead() {
+    const cells = [document.createElement('td')];
+    this.#header.forEach((name, column) => {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.id = `SquadHead${column}`;
+      th.dataset.column = name;
+      if (column >= this.#inputs) th.className = 'computed';
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.dataset.sort = String(column);
+      const { caption, key } = this.#caption(name, this.#model.field(column));
+      for (const [text, kind] of [[caption, 'caption'], [key, 'key']]) {
+        if (!text) continue;
+        const span = document.createElement('span');
+        span.className = kind;
+        span.textContent = text;
+        button.append(span);
+      }
+      if (this.#sorted?.column === column) th.ariaSort = this.#sorted.descending ? 'descending' : 'ascending';
+      th.append(button);
+      cells.push(th);
+    });
+    this.#head.replaceChildren(...cells);
+  }
+
+  #newRow(row) {
+    const tr = document.createElement('tr');
+    tr.dataset.row = String(row + 1);
+    const number = document.createElement('th');
+    number.scope = 'row';
+    number.id = `SquadRow${row + 1}`;
+    number.textContent = String(row + 1);
+    tr.append(number);
+    const inputs = [];
+    const computed = [];
+    this.#header.forEach((name, column) => {
+      const td = document.createElement('td');
+      if (column < this.#inputs) {
+        const input = document.createElement('input');
+        input.type = 'text';
+        input.dataset.column = name;
+        input.autocomplete = 'off';
+        input.spellcheck = false;
+        input.enterKeyHint = 'next';
+        input.setAttribute('aria-labelledby', `SquadHead${column} SquadRow${row + 1}`);
+        if (this.#limits[column]) {
+          input.inputMode = 'decimal';
+          input.maxLength = this.#limits[column] + 1; // a sign takes no room, as in the window
+          input.autocapitalize = 'off';
+        }
+        td.append(input);
+        inputs.push(input);
+      } else {
+        td.className = 'computed';
+        computed.push(td);
+      }
+      tr.append(td);
+    });
+    this.#rows[row] = { tr, inputs, computed };
+    return tr;
+  }
+
+  // Rows up to `row`, new and empty, in the model and on the page.
+  #addRows(row) {
+    this.#model.setCell(row, 0, this.#model.row(row)[0] ?? '');
+    const added = document.createDocumentFragment();
+    const first = this.#rows.length;
+    for (let at = first; at <= row; at += 1) added.append(this.#newRow(at));
+    this.#body.append(added);
+    for (let at = first; at <= row; at += 1) this.#show(at);
+    this.onChange();
+  }
+
+  // Shows the model's cells and problems of a row.
+  #show(row) {
+    const cells = this.#model.row(row);
+    const { inputs, computed } = this.#rows[row];
+    inputs.forEach((input, column) => {
+      if (input.value !== cells[column] && document.activeElement !== input) input.value = cells[column];
+    });
+    computed.forEach((td, i) => {
+      const text = cells[this.#inputs + i] ?? '';
+      if (td.textContent === text && !td.classList.contains('fault')) return;
+      td.textContent = text;
+      td.removeAttribute('title');
+      td.classList.remove('fault');
+    });
+    for (const input of inputs) {
+      if (!input.hasAttribute('aria-invalid')) continue;
+      input.removeAttribute('aria-invalid');
+      input.removeAttribute('title');
+    }
+    const problems = this.#model.problems(row);
+    if (problems.length) this.#problems.set(row, problems);
+    else this.#problems.delete(row);
+    for (const { column, message } of problems) this.#mark(row, column, translated(message));
+  }
+
+  #mark(row, name, message) {
+    const column = this.#header.indexOf(name);
+    if (column < 0) return;
+    const { inputs, computed } = this.#rows[row];
+    if (column < this.#inputs) {
+      inputs[column].setAttribute('aria-invalid', 'true');
+      inputs[column].title = message;
+      return;
+    }
+    // A result that could not be computed: a sign, and the reason for
+    // whoever points at it or reads the table aloud.
+    const td = computed[column - this.#inputs];
+    td.classList.add('fault');
+    td.title = message;
+    const sign = document.createElement('span');
+    sign.ariaHidden = 'true';
+    sign.textContent = '!';
+    const reason = document.createElement('span');
+    reason.className = 'visually-hidden';
+    reason.textContent = message;
+    td.replaceChildren(sign, reason);
+  }
+
+  #edited(input) {
+    const column = this.#header.indexOf(input.dataset.column);
+    if (column < 0 || column >= this.#inputs) return;
+    if (this.#limits[column]) this.#takeEitherSeparator(input);
+    const row = rowOf(input);
+    this.#model.setCell(row, column, input.value);
+    // Rows in a sorted order stay where they are; the order is no longer sure.
+    if (this.#sorted) {
+      this.#sorted = null;
+      this.#head.querySelector('[aria-sort]')?.removeAttribute('aria-sort');
+    }
+    const before = this.#problems.has(row);
+    this.#show(row);
+    if (before || this.#problems.has(row)) this.onProblems();
+    this.onChange();
+  }
+
+  // Keypads show a point or a comma whatever the page's language: in the
+  // calculators' columns the one that is not the decimal separator is taken for it.
+  #takeEitherSeparator(input) {
+    const other = this.#decimal === '.' ? ',' : '.';
+    if (!input.value.includes(other)) return;
+    const caret = input.selectionStart;
+    input.value = input.value.replaceAll(other, this.#decimal);
+    input.setSelectionRange(caret, caret);
+  }
+
+  #key(event) {
+    const by = moves[event.key];
+    const input = event.target;
+    if (!by || input.dataset.column === undefined || event.altKey || event.ctrlKey || event.metaKey) return;
+    event.preventDefault();
+    const row = rowOf(input) + (event.key === 'Enter' && event.shiftKey ? -by : by);
+    const column = this.#header.indexOf(input.dataset.column);
+    // Past the last row Enter starts a new one; the arrows stay in the table.
+    if (row >= this.#rows.length && event.key !== 'Enter') return;
+    this.focus(row, column);
+  }
+
+  #paste(event) {
+    const input = event.target;
+    const text = event.clipboardData?.getData('text/plain') ?? '';
+    // One value is the input's own to paste; rows or cells go to the model.
+    if (input.dataset.column === undefined || !/[\t\r\n]/.test(text.replace(/[\r\n]+$/, ''))) return;
+    event.preventDefault();
+    const row = rowOf(input);
+    const column = this.#header.indexOf(input.dataset.column);
+    const pasted = this.#model.paste(row, column, text);
+    if (pasted > 0) {
+      this.render();
+      this.focus(row, column);
+      this.onChange();
+    }
+    this.onPasted(pasted, row);
+  }
+
+  #sort(column) {
+    const descending = this.#sorted?.column === column && !this.#sorted.descending;
+    this.#sorted = { column, descending };
+    this.#model.sort(column, descending);
+    this.render();
+    this.onChange();
+  }
+
+  #focusedCell() {
+    const input = document.activeElement;
+    if (!this.#body.contains(input) || input.dataset.column === undefined) return null;
+    return { row: rowOf(input), column: this.#header.indexOf(input.dataset.column) };
+  }
+
+  // Whether the row holds anything.
+  filled(row) {
+    return this.#rows[row]?.inputs.some((input) => input.value.trim() !== '') ?? false;
+  }
+
+  get rowCount() {
+    return this.#rows.length;
+  }
+
+  // How many cells of the column hold anything.
+  filledCells(column) {
+    return this.#rows.filter(({ inputs }) => inputs[column]?.value.trim()).length;
+  }
+}
+
+const rowOf = (element) => Number(element.closest('tr').dataset.row) - 1;

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// Loads one of the page's WebAssembly modules: the calculators' model, or
+// the squad's. Each stands alone and asks its host for nearly nothing.
+
+// Why the model did not load, and whether trying again may mend it: a
+// network that failed may come back; a missing file or a module that this
+// browser cannot compile or link stays so.
+export class LoadFault extends Error {
+  constructor(cause, lasting) {
+    super(`the calculator could not load (${cause})`);
+    this.lasting = lasting;
+  }
+}
+
+// Answers that the server may give otherwise next time.
+const passing = (status) => status === 408 || status === 429 || status >= 500;
+
+async function instantiate(url, imports) {
+  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly', true);
+  let response;
+  try {
+    response = await fetch(url, { credentials: 'same-origin' });
+  } catch (error) {
+    throw new LoadFault(error, false);
+  }
+  if (!response.ok) throw new LoadFault(`HTTP ${response.status}`, !passing(response.status));
+  try {
+    // A server that does not call the file application/wasm: compile it
+    // from its bytes instead.
+    if (response.headers.get('Content-Type')?.startsWith('application/wasm')) {
+      return await WebAssembly.instantiateStreaming(response, imports);
+    }
+    return await WebAssembly.instantiate(await response.arrayBuffer(), imports);
+  } catch (error) {
+    // A download cut short fails as a TypeError.
+    throw new LoadFault(error, error instanceof WebAssembly.CompileError || error instanceof WebAssembly.LinkError);
+  }
+}
+
+// The module's exports, once it has started.
+export async function loadModule(url) {
+  let exports;
+  const zero = (at) => new DataView(exports.memory.buffer).setUint32(at, 0, true);
+  // What the C library asks of its host: no environment, no exit, and
+  // nothing to do when the memory grows (views are made afresh each time).
+  const imports = {
+    env: { emscripten_notify_memory_growth() {} },
+    wasi_snapshot_preview1: {
+      environ_sizes_get(count, size) {
+        zero(count);
+        zero(size);
+        return 0;
+      },
+      environ_get() {
+        return 0;
+      },
+      proc_exit(code) {
+        throw new Error(`the calculator stopped (${code})`);
+      },
+    },
+  };
+  ({ exports } = (await instantiate(url, imports)).instance);
+  try {
+    exports._initialize();
+  } catch (error) {
+    throw new LoadFault(error, true);
+  }
+  return exports;
+}
