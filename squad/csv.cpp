@@ -273,13 +273,24 @@ void CsvWriter::byte_order_mark(std::string &out) const
         out += squad::byte_order_mark;
 }
 
+bool runs_as_formula(std::string_view text, char decimal_point)
+{
+    const char first = text.empty() ? '\0' : text[0];
+    if (first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' || first == '\r')
+        return !is_numeric(text, notation_with(decimal_point));
+    return false;
+}
+
+std::string_view unguarded(std::string_view cell, char decimal_point)
+{
+    if (cell.starts_with('\'') && runs_as_formula(cell.substr(1), decimal_point))
+        return cell.substr(1);
+    return cell;
+}
+
 void CsvWriter::cell(std::string &out, std::string_view text) const
 {
-    bool guard = false;
-    const char first = text.empty() ? '\0' : text[0];
-    if (first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' || first == '\r') {
-        guard = !is_numeric(text, notation_with(m_dialect.decimal_point));
-    }
+    const bool guard = runs_as_formula(text, m_dialect.decimal_point);
     // A cell that starts with the byte-order mark would lose it at the start of a file.
     bool quote = guard || text.starts_with(squad::byte_order_mark);
     for (std::size_t i = 0; i < text.size() && !quote; ++i)

@@ -104,10 +104,16 @@ private:
     Dialect m_dialect;
 };
 
+// Whether a spreadsheet would run the text as a formula: a text that is no
+// number and starts with '=', '+', '-', '@', a tab or a carriage return.
+bool runs_as_formula(std::string_view text, char decimal_point);
+// A cell that the writer kept from running as a formula, as it was before:
+// "'=1+2" is "=1+2"; any other cell as it is.
+std::string_view unguarded(std::string_view cell, char decimal_point);
+
 // Writes rows in a dialect. A cell is quoted when it holds the separator, a
-// quote or a line break. A text that a spreadsheet would run as a formula (a
-// cell that is no number and starts with '=', '+', '-', '@', a tab or a
-// carriage return) is written after an apostrophe, in quotes, so that it
+// quote or a line break. A text that a spreadsheet would run as a formula
+// (runs_as_formula) is written after an apostrophe, in quotes, so that it
 // stays text: "'=1+2". A number such as -5 is written as it is.
 class CsvWriter {
 public:

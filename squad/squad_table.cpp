@@ -178,7 +178,8 @@ bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problem
             problems.push_back({record.line, {}, "a quote that is not closed: it is kept as a character of its cell"});
         std::vector<std::string> cells;
         for (const std::string_view cell : record.cells)
-            cells.push_back(in_notation(cell, reader.dialect().decimal_point, m_decimal_point));
+            cells.push_back(in_notation(unguarded(cell, reader.dialect().decimal_point), reader.dialect().decimal_point,
+                                        m_decimal_point));
         if (columns.empty() && cells.size() > max_columns)
             return refuse(record.line, "more than " + std::to_string(max_columns) + " columns");
         if (columns.empty())

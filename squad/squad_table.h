@@ -66,7 +66,8 @@ public:
     // are added to `problems`. A column of the file that this table computes
     // (a calculator's result, a formula column) is left out when it holds
     // nothing but what is computed, as in a file the table exported; one
-    // that holds anything else stays, and what differs is reported.
+    // that holds anything else stays, and what differs is reported. A text
+    // that the export kept from running as a formula comes back as it was.
     bool import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows = 100000,
                     std::size_t max_columns = 10000);
     // The whole table, as the command line writes it.

@@ -397,6 +397,10 @@
 <context>
     <name>Squad</name>
     <message>
+        <source>%1 could not be read. The squad is as it was.</source>
+        <translation>%1 konnte nicht gelesen werden. Der Kader ist unverändert.</translation>
+    </message>
+    <message>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
@@ -533,8 +537,8 @@
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <source>%1 is not imported: %2. The squad is as it was.</source>
-        <translation>%1 wurde nicht importiert: %2. Der Kader ist unverändert.</translation>
+        <source>%1 is not imported (%2). The squad is as it was.</source>
+        <translation>%1 wurde nicht importiert (%2). Der Kader ist unverändert.</translation>
     </message>
     <message>
         <source>Athletes imported from %1: %2. Problems: %3, marked in the table.</source>

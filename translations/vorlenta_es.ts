@@ -397,6 +397,10 @@
 <context>
     <name>Squad</name>
     <message>
+        <source>%1 could not be read. The squad is as it was.</source>
+        <translation>No se pudo leer %1. La plantilla sigue igual.</translation>
+    </message>
+    <message>
         <source>Import CSV</source>
         <translation>Importar CSV</translation>
     </message>
@@ -533,8 +537,8 @@
         <translation>Sustituir</translation>
     </message>
     <message>
-        <source>%1 is not imported: %2. The squad is as it was.</source>
-        <translation>%1 no se ha importado: %2. La plantilla sigue igual.</translation>
+        <source>%1 is not imported (%2). The squad is as it was.</source>
+        <translation>%1 no se ha importado (%2). La plantilla sigue igual.</translation>
     </message>
     <message>
         <source>Athletes imported from %1: %2. Problems: %3, marked in the table.</source>

@@ -397,6 +397,10 @@
 <context>
     <name>Squad</name>
     <message>
+        <source>%1 could not be read. The squad is as it was.</source>
+        <translation>Impossible de lire %1. L&apos;effectif est inchangé.</translation>
+    </message>
+    <message>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
@@ -533,8 +537,8 @@
         <translation>Remplacer</translation>
     </message>
     <message>
-        <source>%1 is not imported: %2. The squad is as it was.</source>
-        <translation>%1 n&apos;est pas importé : %2. L&apos;effectif est inchangé.</translation>
+        <source>%1 is not imported (%2). The squad is as it was.</source>
+        <translation>%1 n&apos;est pas importé (%2). L&apos;effectif est inchangé.</translation>
     </message>
     <message>
         <source>Athletes imported from %1: %2. Problems: %3, marked in the table.</source>

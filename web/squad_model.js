@@ -47,8 +47,10 @@ export class SquadModel {
     this.#exports.vs_start(decimal.charCodeAt(0));
   }
 
-  // The squad as snapshot() and formulas gave it, its numbers written with `decimal`.
-  restore({ decimal, columns, cells, formulas }) {
+  // The squad as snapshot() and formulas gave it, its numbers written with
+  // `decimal` there; written with `ours` from now on.
+  restore({ decimal, columns, cells, formulas }, ours) {
+    this.start(ours, []);
     this.#handIn(...columns, ...cells, ...formulas);
     this.#exports.vs_restore(columns.length, columns.length ? cells.length / columns.length : 0, decimal.charCodeAt(0));
   }

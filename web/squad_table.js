@@ -44,8 +44,21 @@ export class SquadTableView {
     this.#body.addEventListener('input', (event) => this.#edited(event.target));
     this.#body.addEventListener('keydown', (event) => this.#key(event));
     this.#body.addEventListener('paste', (event) => this.#paste(event));
+    // A cell entered selects what it holds, so that typing replaces it, as
+    // in the calculators' fields; a click into the cell that has the focus
+    // places the caret.
+    let clicked = null;
     this.#body.addEventListener('focusin', (event) => {
-      if (event.target.dataset.column !== undefined) this.currentRow = rowOf(event.target);
+      if (event.target.dataset.column === undefined) return;
+      this.currentRow = rowOf(event.target);
+      event.target.select();
+    });
+    this.#body.addEventListener('mousedown', (event) => {
+      clicked = document.activeElement === event.target ? null : event.target;
+    });
+    this.#body.addEventListener('click', (event) => {
+      if (event.target === clicked) event.target.select();
+      clicked = null;
     });
     this.#head.addEventListener('click', (event) => {
       const button = event.target.closest('button[data-sort]');

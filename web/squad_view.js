@@ -54,7 +54,7 @@ export class SquadView {
   show(kept, store) {
     this.#store = store;
     if (kept) {
-      this.#model.restore(kept);
+      this.#model.restore(kept, this.#decimal);
       this.#formulas = [...kept.formulas];
     } else {
       this.#start();
@@ -283,27 +283,42 @@ export class SquadView {
 
   // ---- Files
 
+  // A file that can be a squad takes its place; one that cannot leaves it
+  // as it was. A squad that holds anything is replaced only when the coach
+  // agrees, once the file is known to be importable.
   async #import(file) {
     if (file.size > MAX_FILE_BYTES) {
+      const megabytes = (size) => String(Math.round(size / 104857.6) / 10).replace('.', this.#decimal);
       this.#say(words('%1 is not imported: at %2 MB it is too large for a squad (at most %3 MB). The squad is as it was.',
-        file.name, (file.size / 1048576).toFixed(1), MAX_FILE_BYTES / 1048576), true);
+        file.name, megabytes(file.size), megabytes(MAX_FILE_BYTES)), true);
       return;
     }
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    const athletes = this.#table.rowCount;
-    if (athletes && [...Array(athletes).keys()].some((row) => this.#table.filled(row))) {
-      const question = words('Replace the squad by the athletes of %1? The squad\'s %2 rows are removed from this device.', file.name, athletes);
-      if (!(await this.#confirm(question, words('Replace')))) return;
+    let bytes;
+    try {
+      bytes = new Uint8Array(await file.arrayBuffer());
+    } catch {
+      this.#say(words('%1 could not be read. The squad is as it was.', file.name), true);
+      return;
     }
+    const kept = [...Array(this.#table.rowCount).keys()].some((row) => this.#table.filled(row)) ? this.record() : null;
     const { imported, problems } = this.#model.import(bytes);
     if (!imported) {
       const why = problems.length ? translated(problems[0].message) : '';
-      this.#say(words('%1 is not imported: %2. The squad is as it was.', file.name, why), true);
+      this.#say(words('%1 is not imported (%2). The squad is as it was.', file.name, why), true);
       return;
     }
+    const athletes = this.#model.rows();
+    if (kept) {
+      const question = words('Replace the squad by the athletes of %1? The squad\'s %2 rows are removed from this device.',
+        file.name, kept.cells.length / kept.columns.length);
+      if (!(await this.#confirm(question, words('Replace')))) {
+        this.#model.restore(kept, this.#decimal);
+        return;
+      }
+    }
     this.#changed();
-    this.#say(problems.length ? words('Athletes imported from %1: %2. Problems: %3, marked in the table.', file.name, this.#model.rows(), problems.length)
-      : words('Athletes imported from %1: %2.', file.name, this.#model.rows()), problems.length > 0);
+    this.#say(problems.length ? words('Athletes imported from %1: %2. Problems: %3, marked in the table.', file.name, athletes, problems.length)
+      : words('Athletes imported from %1: %2.', file.name, athletes), problems.length > 0);
   }
 
   // A download made here, on the device: the squad as the command line

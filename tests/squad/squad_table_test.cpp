@@ -55,7 +55,7 @@ TEST(SquadTable, ItsOwnExportComesBackAsItWasAndAFilesOwnResultsStay)
 {
     SquadTable table(',', {"name", "body_mass", "load", "reps"});
     table.set_formulas({{"rel", "one_rm/body_mass"}});
-    table.paste("Anna\t80\t100\t10\nBen\t72,5\t150\t5\n", 0, 0);
+    table.paste("=Anna\t80\t100\t10\nBen\t72,5\t150\t5\n", 0, 0);
     const std::string exported = table.export_csv();
     SquadTable again(',');
     again.set_formulas(table.formulas());

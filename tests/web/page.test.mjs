@@ -173,7 +173,7 @@ test('the address names the view shown', async t => {
 function layoutFaults() {
     const faults = [];
     const shown = e => e.getClientRects().length && getComputedStyle(e).visibility !== 'hidden';
-    const controls = [...document.querySelectorAll('[id^=Text],[id^=Command],[id^=Label],[role=tab],#mnuhelp,h1,legend,.reason,.sign')].filter(shown);
+    const controls = [...document.querySelectorAll('[id^=Text],[id^=Command],[id^=Label],[role=tab],#mnuhelp,h1,legend,.reason,.sign,.squad button,.squad summary,.squad label')].filter(shown);
     const box = e => e.getBoundingClientRect();
     const overlap = (a, b) => a.left < b.right - 1 && b.left < a.right - 1 && a.top < b.bottom - 1 && b.top < a.bottom - 1;
     for (const [i, e] of controls.entries()) {
@@ -187,6 +187,20 @@ function layoutFaults() {
     }
     if (document.documentElement.scrollWidth > innerWidth) faults.push('the page scrolls sideways');
     return faults;
+}
+
+// The squad view with two athletes, one of them with a result and a fault.
+async function squadOfTwo(page) {
+    await page.waitForSelector('#SSTab1_panel2[data-ready="1"]');
+    await page.click('#SquadColumns summary');
+    await page.check('#SquadTests input[value="body_fat"]');
+    await page.fill('[data-row="1"] [data-column="name"]', 'Anna Lindqvist-Martínez');
+    await page.fill('[data-row="1"] [data-column="body_mass"]', '80');
+    await page.fill('[data-row="1"] [data-column="body_fat"]', '20');
+    await page.click('#SquadAddRow');
+    await page.keyboard.type('Ben');
+    await page.keyboard.press('Tab');
+    await page.keyboard.type('7O');
 }
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -214,8 +228,9 @@ test('layout fits phone and desktop, light and dark, in every language, and axe-
                     const caption = await page.textContent('#Frame6 legend');
                     english ??= caption;
                     assert.ok(locale === 'en-US' || caption !== english, `the page speaks ${locale}`);
-                    for (const tab of [0, 1]) {
-                        if (tab) await page.click('#SSTab1_1'); // clicking the shown tab would leave Text11
+                    for (const tab of [0, 1, 2]) {
+                        if (tab) await page.click(`#SSTab1_${tab}`); // clicking the shown tab would leave Text11
+                        if (tab === 2) await squadOfTwo(page);
                         assert.deepEqual(await page.evaluate(layoutFaults), [], `tab ${tab}`);
                         assert.deepEqual(await axeFindings(page), [], `axe-core on tab ${tab}`);
                         await page.screenshot({ path: join(shots, `page-${form}-${colorScheme}-${locale.slice(0, 2)}-tab${tab}.png`), fullPage: true });
