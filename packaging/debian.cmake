@@ -10,6 +10,9 @@
 # as Debian policy asks of every package.
 
 set(debian_components vorlenta vorlenta-eval libvorlenta-eval2 libvorlenta-eval-dev)
+if(NOT VORLENTA_WINDOW)
+    list(REMOVE_ITEM debian_components vorlenta)
+endif()
 set(debian_dir ${CMAKE_CURRENT_SOURCE_DIR}/debian)
 
 configure_file(${debian_dir}/copyright.in ${CMAKE_CURRENT_BINARY_DIR}/copyright @ONLY)
