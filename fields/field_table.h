@@ -23,6 +23,7 @@ inline constexpr int field_count = 23;
 
 // The framed groups of the window.
 enum class Panel { Frame1 = 1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7 };
+inline constexpr int panel_count = 7;
 
 enum class ExchangeButton { Command1, Command2 };
 
@@ -147,7 +148,7 @@ inline constexpr const char *name_of(Field field)
 
 inline constexpr const char *name_of(Panel panel)
 {
-    constexpr const char *names[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
+    constexpr const char *names[panel_count] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
     return names[static_cast<int>(panel) - 1];
 }
 inline constexpr const char *name_of(ExchangeButton button)

@@ -2,9 +2,7 @@
 // The model as the page reaches it: plain functions over field numbers and
 // UTF-8 texts, exported from the WebAssembly module (no JavaScript glue).
 //
-// Each action returns what it changed, as bits: bit n-1 for the field Textn
-// whose text changed, then the panels' enabled state, an exchange button's
-// caption and a request for the "body mass first" message. The page reads the
+// Each action returns what it changed, as bits (changes.h). The page reads the
 // new state for those bits alone and mirrors it; it never computes.
 
 #include <cstdint>
@@ -16,22 +14,19 @@
 #include <emscripten/emscripten.h>
 
 #include "calc/calc_model.h"
+#include "web/changes.h"
 
 namespace {
 
 using namespace vorlenta;
 
-constexpr std::uint32_t panels_bit = 1u << field_count;
-constexpr std::uint32_t caption_bit = 1u << (field_count + 1);
-constexpr std::uint32_t body_mass_bit = 1u << (field_count + 2);
-
 struct Page {
     explicit Page(Notation notation) : model(std::move(notation))
     {
-        model.store().add_change_listener([this](Field field) { changes |= 1u << index_of(field); });
-        model.on_panels_changed([this](bool) { changes |= panels_bit; });
-        model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= caption_bit; });
-        model.on_body_mass_missing([this] { changes |= body_mass_bit; });
+        model.store().add_change_listener([this](Field field) { changes |= page_changes::field(field); });
+        model.on_panels_changed([this](bool) { changes |= page_changes::panels; });
+        model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= page_changes::caption; });
+        model.on_body_mass_missing([this] { changes |= page_changes::body_mass_missing; });
     }
 
     std::uint32_t take_changes() { return std::exchange(changes, 0u); }
@@ -148,7 +143,7 @@ EMSCRIPTEN_KEEPALIVE int vl_panels_enabled()
 // Whether the panel FrameN is one of those that need a body mass.
 EMSCRIPTEN_KEEPALIVE int vl_needs_body_mass(int panel)
 {
-    return panel >= 1 && panel <= 7 && needs_body_mass(static_cast<Panel>(panel));
+    return panel >= 1 && panel <= panel_count && needs_body_mass(static_cast<Panel>(panel));
 }
 
 } // extern "C"

@@ -3,11 +3,8 @@
 // it: texts cross as UTF-8, and every action answers with what it changed.
 
 // Bits of an action's answer: bit n-1 for the field Textn whose text changed,
-// then these three.
-export const FIELD_COUNT = 23;
-export const PANELS_CHANGED = 1 << FIELD_COUNT;
-export const CAPTION_CHANGED = 1 << (FIELD_COUNT + 1);
-export const BODY_MASS_MISSING = 1 << (FIELD_COUNT + 2);
+// then these three; the build takes them from the model's headers.
+export { BODY_MASS_MISSING, CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED, PANEL_COUNT } from './facts.js';
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();

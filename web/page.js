@@ -3,7 +3,7 @@
 // its element (never echoing it back) and hands every edit, leaving, key and
 // click of the user to the model. It computes nothing itself.
 
-import { BODY_MASS_MISSING, CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED } from './model.js';
+import { BODY_MASS_MISSING, CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED, PANEL_COUNT } from './model.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -51,7 +51,7 @@ export class Page {
     const untouched = focused?.value === '';
     this.#model = model;
     this.#panels = [];
-    for (let n = 1; n <= 7; n += 1) {
+    for (let n = 1; n <= PANEL_COUNT; n += 1) {
       if (model.needsBodyMass(n)) this.#panels.push(byId(`Frame${n}`));
     }
     let changes = model.start(notation);
