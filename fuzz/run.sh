@@ -31,7 +31,7 @@ cd "$build"
 # 32,767 characters are covered by the unit tests. Both fuzzers read the same
 # seeds: a notation byte, then an expression.
 run() { # fuzzer corpus seconds
-    "./$1" "$build/$2" "$here/seeds" \
+    "$build/fuzz/$1" "$build/$2" "$here/seeds" \
         -max_total_time="$3" -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix="$build/artifacts/$1-" -dict="$here/evaluate.dict" -print_final_stats=1
 }
