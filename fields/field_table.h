@@ -112,6 +112,25 @@ static_assert([] {
 }());
 } // namespace field_rows
 
+// The fields in the order of the window's control list: the order its load
+// writes their first texts in, and its text boxes' order among its controls.
+inline constexpr std::array<Field, field_count> control_order{
+    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
+    Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
+    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
+    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
+};
+// Each field stands in it once.
+static_assert([] {
+    std::array<int, field_count> seen{};
+    for (const Field field : control_order)
+        ++seen[std::size_t(static_cast<int>(field) - 1)];
+    for (const int count : seen)
+        if (count != 1)
+            return false;
+    return true;
+}());
+
 inline constexpr std::span<const FieldEntry, field_count> field_entries()
 {
     return field_rows::table;
