@@ -6,7 +6,7 @@
 #include <locale.h>
 #include <vector>
 
-#include "cli/utf8.h"
+#include "text/utf8.h"
 
 namespace vorlenta::cli {
 
@@ -45,18 +45,17 @@ std::vector<Glyph> glyphs(std::string_view expression)
 {
     std::vector<Glyph> shown;
     for (std::size_t offset = 0; offset < expression.size();) {
-        const std::size_t length = utf8_sequence_length(expression, offset);
-        if (length == 0) {
+        const text::Utf8Char c = text::decode_utf8(expression, offset);
+        if (c.length == 0) {
             shown.push_back({"\xef\xbf\xbd", 1});
             ++offset;
             continue;
         }
-        const char32_t point = utf8_code_point(expression, offset, length);
-        if (point < 0x20 || (point >= 0x7f && point < 0xa0))
+        if (c.code_point < 0x20 || (c.code_point >= 0x7f && c.code_point < 0xa0))
             shown.push_back({" ", 1});
         else
-            shown.push_back({expression.substr(offset, length), columns_of(point)});
-        offset += length;
+            shown.push_back({expression.substr(offset, c.length), columns_of(c.code_point)});
+        offset += c.length;
     }
     return shown;
 }

@@ -2,7 +2,8 @@
 #include "cli/line_evaluation.h"
 
 #include "cli/number_text.h"
-#include "cli/utf8.h"
+#include "eval/fault_words.h"
+#include "text/utf8.h"
 
 namespace vorlenta::cli {
 
@@ -10,18 +11,12 @@ namespace {
 
 std::string arithmetic_words(const EvalResult &result)
 {
-    switch (result.number) {
-    case eval_errors::DivisionByZero:
-        return "division by zero";
-    case eval_errors::InvalidArgument:
-        return "a value outside the domain of a square root, logarithm or power";
-    case eval_errors::Overflow:
-        return "a number or result too large";
-    case eval_errors::ExpressionTooLong:
-        return "expression too long to evaluate (see the limits in vorlenta-eval --help)";
-    default:
+    const char *brief = fault_words(result.number).brief;
+    if (!brief)
         return result.message;
-    }
+    if (result.number == eval_errors::ExpressionTooLong)
+        return std::string(brief) + " (see the limits in vorlenta-eval --help)";
+    return brief;
 }
 
 // The character at a 1-based position, when it is a single byte.
@@ -29,7 +24,7 @@ char byte_at_position(std::string_view bytes, int position)
 {
     int characters = 1;
     for (std::size_t offset = 0; offset < bytes.size(); ++characters) {
-        const std::size_t length = utf8_sequence_length(bytes, offset);
+        const std::size_t length = text::decode_utf8(bytes, offset).length;
         if (characters == position)
             return length == 1 ? bytes[offset] : '\0';
         offset += length == 0 ? 1 : length;
@@ -47,17 +42,19 @@ LineEvaluator::LineEvaluator(bool point)
 
 LineResult LineEvaluator::too_long()
 {
-    return {Outcome::ArithmeticFault, "expression too long to evaluate (32,766 characters at most)"};
+    return {Outcome::ArithmeticFault,
+            std::string(fault_words(eval_errors::ExpressionTooLong).brief) + " (32,766 characters at most)"};
 }
 
 LineResult LineEvaluator::evaluate(std::string_view bytes)
 {
     // A character takes at least one byte: a shorter text cannot be too long.
+    using text::characters_before;
     if (bytes.size() >= std::size_t(too_many_characters)
         && characters_before(bytes, bytes.size()) >= too_many_characters)
         return too_long();
     const std::size_t nul = bytes.find('\0');
-    const std::size_t invalid = first_invalid_utf8(bytes.substr(0, nul));
+    const std::size_t invalid = text::first_invalid_utf8(bytes.substr(0, nul));
     if (invalid != std::string_view::npos)
         return {Outcome::SyntaxFault, "Invalid UTF-8", characters_before(bytes, invalid) + 1};
     if (nul != std::string_view::npos)

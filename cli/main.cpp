@@ -2,6 +2,7 @@
 // vorlenta-eval: evaluates expressions given as arguments or read line by
 // line from standard input, one value a line.
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -183,9 +184,12 @@ std::string define_symbols(const Options &options, LineEvaluator &line)
         if (!value)
             return head + "'" + text + "' is no number in the notation with \"" + separator + "\""
                    + (separator == ',' && text.find('.') != std::string::npos ? "; use --point for '.'" : "");
-        if (!line.evaluator().define(std::string_view(definition).substr(0, equals), *value))
-            return head + "a NAME starts with a letter or _, but not with an upper-case E, S or L "
-                          "(the functions), then letters, digits or _";
+        std::string why;
+        if (!line.evaluator().define(std::string_view(definition).substr(0, equals), *value, &why)) {
+            if (!why.empty()) // the library's sentence, here in the middle of a line
+                why.front() = char(std::tolower(static_cast<unsigned char>(why.front())));
+            return head + why;
+        }
     }
     return {};
 }

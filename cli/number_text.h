@@ -16,8 +16,9 @@ namespace vorlenta::cli {
 // no digit is shown that the double does not hold. No group separators.
 std::string number_text(double value, char decimal_separator);
 
-// A finite number written in the notation, with an optional sign and
-// exponent ("-9,81", "2.5e3"); nothing when the text is no such number.
+// A finite number of the number grammar (text/number_grammar.h) with the
+// notation's separator ("-9,81", "2.5e3"); nothing when the text is no such
+// number or lies beyond the range of a double.
 std::optional<double> read_number(std::string_view text, char decimal_separator);
 
 } // namespace vorlenta::cli

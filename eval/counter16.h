@@ -15,7 +15,7 @@ namespace vorlenta {
 inline std::int16_t to16(long long count, const char *source)
 {
     if (count > std::numeric_limits<std::int16_t>::max() || count < std::numeric_limits<std::int16_t>::min())
-        throw runtime_error(eval_errors::Overflow, source);
+        throw error_for(eval_errors::Overflow, source);
     return std::int16_t(count);
 }
 

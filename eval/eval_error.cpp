@@ -2,6 +2,7 @@
 #include <vorlenta/eval/eval_error.h>
 
 #include "eval/errors.h"
+#include "eval/fault_words.h"
 
 namespace vorlenta {
 
@@ -14,25 +15,9 @@ public:
     std::string what;
 };
 
-const char *runtime_message(std::int32_t number)
+EvalError error_for(std::int32_t number, const char *source)
 {
-    switch (number) {
-    case eval_errors::InvalidArgument:
-        return "Invalid procedure call or argument";
-    case eval_errors::Overflow:
-        return "Overflow";
-    case eval_errors::DivisionByZero:
-        return "Division by zero";
-    case eval_errors::TypeMismatch:
-        return "Type mismatch";
-    default:
-        return "";
-    }
-}
-
-EvalError runtime_error(std::int32_t number, const char *source)
-{
-    return EvalError(number, source, runtime_message(number));
+    return EvalError(number, source, fault_words(number).description);
 }
 
 EvalError::EvalError(std::int32_t number, std::string source, std::string description, int position)

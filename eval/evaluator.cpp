@@ -9,7 +9,9 @@
 
 #include "eval/errors.h"
 #include "eval/expression.h"
+#include "eval/fault_words.h"
 #include "eval/symbol_index.h"
+#include "eval/symbol_name.h"
 
 namespace vorlenta {
 namespace {
@@ -25,32 +27,6 @@ char user_decimal_separator()
     const char separator = radix && std::strcmp(radix, ".") != 0 ? ',' : '.';
     freelocale(user);
     return separator;
-}
-
-bool is_ascii_letter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool is_name_char(char c)
-{
-    return is_ascii_letter(c) || (c >= '0' && c <= '9') || c == '_';
-}
-
-// Why no expression can use the name; nullptr for a usable one.
-const char *unusable_name(std::string_view name)
-{
-    if (name.empty())
-        return "A symbol name cannot be empty";
-    if (!is_ascii_letter(name.front()) && name.front() != '_')
-        return "A symbol name starts with an ASCII letter or \"_\"";
-    if (name.front() == 'E' || name.front() == 'S' || name.front() == 'L')
-        return "A symbol name cannot start with E, S or L: those are the prefix functions";
-    for (const char c : name) {
-        if (!is_name_char(c))
-            return "A symbol name has only ASCII letters, digits and \"_\"";
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -99,7 +75,7 @@ CEval &CEval::operator=(CEval &&other) noexcept
 void CEval::set_decimal_separator(char separator)
 {
     if (separator != '.' && separator != ',')
-        throw EvalError(eval_errors::InvalidDecimalSeparator, EvalSource, "Invalid decimal separator");
+        throw error_for(eval_errors::InvalidDecimalSeparator, EvalSource);
     m_SymbolTable.d->separator = separator;
 }
 
@@ -121,7 +97,7 @@ double CEval::Evaluate(std::string_view sExpression)
         throw EvalError(eval_errors::SyntaxFault, EvalSource, outcome.syntax_message, outcome.syntax_position);
     }
     if (outcome.fault) {
-        const Notice notice = notice_for(outcome.fault, runtime_message(outcome.fault));
+        const Notice notice = notice_for(outcome.fault, fault_words(outcome.fault).description);
         // A copy: the handler may replace itself while it runs.
         if (const NoticeHandler own = d->handler)
             own(notice);
@@ -154,10 +130,10 @@ EvalResult CEval::evaluate(std::string_view expression)
             error.number() == eval_errors::Overflow ? eval_errors::ExpressionTooLong : error.number();
         result.message = error.description();
     }
-    if (result.number == eval_errors::ExpressionTooLong)
-        result.message = "Expression too long to evaluate";
-    else if (result.number && result.message.empty())
-        result.message = runtime_message(result.number);
+    // An arithmetic fault has no words yet, and a raised Overflow turned
+    // ExpressionTooLong still has those of Overflow.
+    if (result.number == eval_errors::ExpressionTooLong || (result.number && result.message.empty()))
+        result.message = fault_words(result.number).description;
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include "eval/counter16.h"
 #include "eval/number_text.h"
 #include "eval/symbol_index.h"
+#include "eval/symbol_name.h"
 
 namespace vorlenta {
 namespace {
@@ -68,25 +69,9 @@ Token operator_token(char c)
     }
 }
 
-bool is_prefix_letter(unsigned char c)
-{
-    return c == 'E' || c == 'S' || c == 'L' || c == '%';
-}
-
-// Names are ASCII letters, digits and "_", starting with no digit.
-bool is_symbol_start(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-
 bool is_digit(unsigned char c)
 {
     return c >= '0' && c <= '9';
-}
-
-bool is_symbol_char(unsigned char c)
-{
-    return is_symbol_start(c) || is_digit(c);
 }
 
 class Conversion {
@@ -122,7 +107,7 @@ private:
     void push(Token token)
     {
         if (m_operators.size() >= std::size_t(CStack::MaxValues))
-            throw runtime_error(eval_errors::Overflow, StackSource);
+            throw error_for(eval_errors::Overflow, StackSource);
         m_operators.push_back(token);
     }
     void emit_popped()
@@ -186,17 +171,22 @@ ExpressionOutcome Conversion::run()
     return outcome;
 }
 
+// One character where a token may start; the grammar is in expression.h.
 bool Conversion::step(unsigned char c)
 {
-    if (is_prefix_letter(c)) {
-        // Right after an operand a prefix letter is no more an operator than
-        // a digit is: "2E3" is a fault, not 2 dropped and e cubed.
+    // term := [ sign ] { function } operand
+    // After a sign or another function, or where a term starts. Right after
+    // an operand a function letter is no more an operator than a digit is:
+    // "2E3" is a fault, not 2 dropped and e cubed.
+    if (is_prefix_function(c)) {
         if (m_state == ParserState::AfterOperand)
             return fault(faults::OperatorExpected);
         push(operator_token(char(c)));
         m_state = ParserState::AfterPrefix;
         return true;
     }
+    // operand := "(" expression ")"
+    // Opens where an operand may stand; inside, a term starts afresh.
     if (c == '(') {
         if (m_state == ParserState::AfterOperand)
             return fault(faults::OperatorExpected);
@@ -210,6 +200,8 @@ bool Conversion::step(unsigned char c)
         return close_parenthesis();
     if (c == '+' || c == '-' || c == '*' || c == '/' || c == '^')
         return infix_or_sign(char(c));
+    // operand := number: any decimal separator starts one, so that the other
+    // notation's is reported where it stands.
     if (is_digit(c) || c == '.' || c == ',') {
         if (m_state == ParserState::AfterOperand)
             return fault(faults::OperatorExpected);
@@ -220,6 +212,8 @@ bool Conversion::step(unsigned char c)
     return read_name();
 }
 
+// operand := "(" expression ")"
+// Closes right after an operand, with a "(" open: what waits since it is emitted.
 bool Conversion::close_parenthesis()
 {
     if (m_state != ParserState::AfterOperand)
@@ -234,6 +228,9 @@ bool Conversion::close_parenthesis()
     return true;
 }
 
+// expression := term { infix term }     after an operand
+// term := [ sign ] { function } operand   where a term starts: one sign at
+//                                         most, before any function
 bool Conversion::infix_or_sign(char c)
 {
     switch (m_state) {
@@ -261,6 +258,7 @@ bool Conversion::infix_or_sign(char c)
     return true;
 }
 
+// number := digits [ point [ digits ] ] | point digits
 bool Conversion::read_number()
 {
     const std::int16_t start = m_position;
@@ -294,14 +292,15 @@ bool Conversion::read_number()
     return true;
 }
 
+// operand := name (symbol_name.h), which the symbol table defines
 bool Conversion::read_name()
 {
     if (m_state == ParserState::AfterOperand)
         return fault(faults::OperatorExpected);
-    if (!is_symbol_start(current()))
+    if (!is_name_start(current()))
         return fault(faults::UnexpectedCharacter);
     std::size_t end = std::size_t(m_position); // 0-based index just past the name
-    while (end < m_expression.size() && is_symbol_char(static_cast<unsigned char>(m_expression[end])))
+    while (end < m_expression.size() && is_name_char(static_cast<unsigned char>(m_expression[end])))
         ++end;
     const std::size_t first = std::size_t(m_position - 1);
     const std::string_view name = m_expression.substr(first, end - first);
@@ -311,7 +310,7 @@ bool Conversion::read_name()
     const Operand &operand = entry->operand(m_point);
     // A text pasted in unread could carry blanks and operators of its own.
     if (!operand.usable)
-        throw EvalError(eval_errors::InvalidSymbolValue, EvalSource, "Invalid symbol value");
+        throw error_for(eval_errors::InvalidSymbolValue, EvalSource);
     emit(operand.token, operand.value, operand.text_length);
     // Onto the name's last character; the main loop's advance moves past it.
     m_position = to16((long long)end, EvalSource);
@@ -319,6 +318,9 @@ bool Conversion::read_name()
     return true;
 }
 
+// input := [ expression ]
+// The text ends where a term may start only before the first one, and with
+// every "(" closed; what still waits is emitted.
 bool Conversion::end_of_text()
 {
     if (m_state == ParserState::AfterOperator || m_state == ParserState::AfterPrefix)

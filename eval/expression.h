@@ -6,13 +6,25 @@
 // operator stack orders the operators by precedence into postfix order, and
 // each postfix token is applied to a value stack the moment it is emitted.
 //
-// Grammar, as the state machine reads it:
-//   expression := { prefix } operand { infix { prefix } operand }
-//   prefix     := "-" | "+" | "E" | "S" | "L" | "%"
+// The grammar, exactly as the state machine accepts it. Blanks and control
+// characters may stand between any two tokens, and end a number or a name.
+//
+//   input      := [ expression ]                 blanks only: the value 0
+//   expression := term { infix term }
+//   term       := [ sign ] { function } operand   "-S4", "SS16"; not "--2", "S-4"
+//   sign       := "-" | "+"                       negation; nothing
+//   function   := "E" | "S" | "L" | "%"
+//   infix      := "+" | "-" | "*" | "/" | "^"
 //   operand    := number | name | "(" expression ")"
-//   number     := run of digits with at most one decimal point (no sign, no exponent)
-//   name       := ("A".."Z" | "a".."z" | "_") { letter | digit | "_" }
-// where "E", "S" and "L" always start a prefix function, never a name.
+//   number     := digits [ point [ digits ] ] | point digits
+//   name       := symbol_name.h; an upper-case "E", "S" or "L" where a name
+//                 would start is a function
+//
+// `point` is the evaluator's decimal separator; the other of "." and "," is
+// a fault, and so is a function right after an operand, as a number there is
+// ("2E3", "50%"). Negation binds tightest ("-2^2" is 4), then "^" and the
+// functions alike ("S16^2" is 16), then "*" and "/", then "+" and "-"; each
+// infix operator groups from the left ("2^3^2" is 64).
 //
 // A syntax fault anywhere wins over an arithmetic fault of the tokens before
 // it: those are applied, but their fault is only reported when the whole

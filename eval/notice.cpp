@@ -5,7 +5,7 @@
 #include <mutex>
 #include <utility>
 
-#include <vorlenta/eval/eval_error.h>
+#include "eval/fault_words.h"
 
 namespace vorlenta {
 namespace {
@@ -20,19 +20,6 @@ InstalledHandler &installed()
 {
     static InstalledHandler installed;
     return installed;
-}
-
-const char *arithmetic_text(std::int32_t number)
-{
-    switch (number) {
-    case eval_errors::DivisionByZero:
-        return "The expression cannot be evaluated: it divides by zero.";
-    case eval_errors::InvalidArgument:
-        return "The expression cannot be evaluated: a square root, logarithm or power is taken of a number "
-               "outside its range.";
-    default:
-        return "The expression cannot be evaluated: a number or a result is too large.";
-    }
 }
 
 } // namespace
@@ -61,14 +48,9 @@ void show_notice(const Notice &notice)
 
 Notice notice_for(std::int32_t number, std::string_view message)
 {
-    switch (number) {
-    case eval_errors::InvalidArgument:
-    case eval_errors::Overflow:
-    case eval_errors::DivisionByZero:
-        return {NoticeKind::ArithmeticFault, NoticeIcon::Information, number, arithmetic_text(number)};
-    default:
-        return {NoticeKind::Error, NoticeIcon::None, number, std::to_string(number) + ", " + std::string(message)};
-    }
+    if (const char *sentence = fault_words(number).notice)
+        return {NoticeKind::ArithmeticFault, NoticeIcon::Information, number, sentence};
+    return {NoticeKind::Error, NoticeIcon::None, number, std::to_string(number) + ", " + std::string(message)};
 }
 
 } // namespace vorlenta

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <new>
+#include <optional>
 #include <string>
+
+#include "text/number_grammar.h"
 
 namespace vorlenta {
 namespace {
@@ -37,62 +37,23 @@ bool is_blank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool is_digit(char c)
+// A symbol's text: a number of the grammar (text/number_grammar.h) with
+// `point`, blanks around it allowed; its value, or no usable operand.
+Operand read_text(std::string_view written, char point)
 {
-    return c >= '0' && c <= '9';
-}
-
-// strtod in the C locale, whatever the process locale is. The C locale always
-// exists, so newlocale fails only for want of memory.
-locale_t c_locale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    if (!locale)
-        throw std::bad_alloc();
-    return locale;
-}
-
-// A symbol's text: sign? (digits [point digits*] | point digits) (e sign? digits)?
-// after trimming blanks; its value, or no usable operand.
-Operand read_text(std::string_view text, char point)
-{
-    std::size_t first = 0, last = text.size();
-    while (first < last && is_blank(text[first]))
+    std::size_t first = 0, last = written.size();
+    while (first < last && is_blank(written[first]))
         ++first;
-    while (last > first && is_blank(text[last - 1]))
+    while (last > first && is_blank(written[last - 1]))
         --last;
-    const std::string_view number = text.substr(first, last - first);
-    std::string c(number);
-    std::size_t at = 0;
-    const auto digits = [&] {
-        const std::size_t start = at;
-        while (at < c.size() && is_digit(c[at]))
-            ++at;
-        return at - start;
-    };
-    if (at < c.size() && (c[at] == '+' || c[at] == '-'))
-        ++at;
-    std::size_t mantissa_digits = digits();
-    if (at < c.size() && c[at] == point) {
-        c[at++] = '.';
-        mantissa_digits += digits();
-    }
-    if (mantissa_digits == 0)
+    const std::string_view number = written.substr(first, last - first);
+    const std::optional<double> value = text::read_double(number, point);
+    if (!value)
         return {};
-    if (at < c.size() && (c[at] == 'e' || c[at] == 'E')) {
-        ++at;
-        if (at < c.size() && (c[at] == '+' || c[at] == '-'))
-            ++at;
-        if (digits() == 0)
-            return {};
-    }
-    if (at != c.size())
-        return {};
-    const double value = strtod_l(c.c_str(), nullptr, c_locale());
     const int length = int(number.size());
-    if (std::isinf(value))
+    if (std::isinf(*value))
         return {Token::TooLarge, 0.0, length, true};
-    return {Token::Number, value, length, true};
+    return {Token::Number, *value, length, true};
 }
 
 int exponent_digits(int exponent)

@@ -45,9 +45,9 @@ bool CSymbolTable::IsSymbolDefined(std::string_view sName) const
 void CSymbolTable::Value(std::string_view sName, const VariantValue &nValue)
 {
     if (!IsSymbolDefined(sName))
-        throw EvalError(eval_errors::SymbolNotDefined, TableSource, "Symbol not defined");
+        throw error_for(eval_errors::SymbolNotDefined, TableSource);
     if (!is_numeric_value(nValue, d->separator))
-        throw EvalError(eval_errors::InvalidSymbolValue, TableSource, "Invalid symbol value");
+        throw error_for(eval_errors::InvalidSymbolValue, TableSource);
     // Removing and adding again moves the symbol to the end of the order and
     // gives it the case of this call's name. The value is copied first: it
     // may be the stored one that Delete destroys.

@@ -1,68 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "number_format.h"
 
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
-#include <new>
-#include <type_traits>
 #include <vector>
 
 #include "fields/fixed_decimals.h"
-
-// strtod_l and strtof_l (glibc, and musl under Emscripten).
-#include <locale.h>
-#include <stdlib.h>
+#include "text/number_grammar.h"
+#include "text/utf8.h"
 
 namespace vorlenta {
 namespace {
 
-constexpr char32_t not_a_character = 0xFFFFFFFF;
+using text::decode_utf8;
 
-struct CodePoint {
-    char32_t value;     // not_a_character for a byte that starts no valid sequence
-    std::size_t length; // in bytes
-};
-
-CodePoint decode(std::string_view text, std::size_t at)
+// Where the next character starts: a byte that starts no character is one.
+std::size_t next_at(std::string_view text, std::size_t at)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80)
-        return {lead, 1};
-    const std::size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || lead >= 0xF5 || at + length > text.size())
-        return {not_a_character, 1};
-    char32_t value = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return {not_a_character, 1};
-        value = (value << 6) | (byte(at + i) & 0x3F);
-    }
-    // Overlong forms and surrogates are no characters.
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (value < smallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return {not_a_character, 1};
-    return {value, length};
+    const std::size_t length = decode_utf8(text, at).length;
+    return at + (length == 0 ? 1 : length);
 }
 
-void encode(char32_t value, std::string &out)
+// A character of the text, or nothing where no well-formed one starts.
+std::optional<char32_t> character_at(std::string_view text, std::size_t at)
 {
-    if (value < 0x80) {
-        out += char(value);
-    } else if (value < 0x800) {
-        out += char(0xC0 | (value >> 6));
-        out += char(0x80 | (value & 0x3F));
-    } else if (value < 0x10000) {
-        out += char(0xE0 | (value >> 12));
-        out += char(0x80 | ((value >> 6) & 0x3F));
-        out += char(0x80 | (value & 0x3F));
-    } else {
-        out += char(0xF0 | (value >> 18));
-        out += char(0x80 | ((value >> 12) & 0x3F));
-        out += char(0x80 | ((value >> 6) & 0x3F));
-        out += char(0x80 | (value & 0x3F));
-    }
+    const text::Utf8Char c = decode_utf8(text, at);
+    return c.length == 0 ? std::nullopt : std::optional<char32_t>(c.code_point);
 }
 
 // White space as Unicode knows it: the C0 blanks, NEL, and the space, line and
@@ -74,15 +36,21 @@ bool is_space(char32_t c)
         || c == 0x3000;
 }
 
+bool is_space_at(std::string_view text, std::size_t at)
+{
+    const std::optional<char32_t> c = character_at(text, at);
+    return c && is_space(*c);
+}
+
 std::string_view trimmed(std::string_view text)
 {
     std::vector<std::size_t> starts; // where each character starts
-    for (std::size_t at = 0; at < text.size(); at += decode(text, at).length)
+    for (std::size_t at = 0; at < text.size(); at = next_at(text, at))
         starts.push_back(at);
     std::size_t first = 0, last = starts.size();
-    while (first < last && is_space(decode(text, starts[first]).value))
+    while (first < last && is_space_at(text, starts[first]))
         ++first;
-    while (last > first && is_space(decode(text, starts[last - 1]).value))
+    while (last > first && is_space_at(text, starts[last - 1]))
         --last;
     if (first == last)
         return {};
@@ -113,17 +81,16 @@ char32_t zero_of(const Notation &notation)
     const std::string_view zero = notation.zero_digit;
     if (zero.empty())
         return U'0';
-    const CodePoint first = decode(zero, 0);
-    return first.value != not_a_character && first.length == zero.size() ? first.value : U'0';
+    const text::Utf8Char first = decode_utf8(zero, 0);
+    return first.length != 0 && first.length == zero.size() ? first.code_point : U'0';
 }
 
-// Translates a numeric text of the notation into the C notation that strtod
-// reads, or nothing when the text is not a number in the notation.
+// Translates a text of the notation into the ASCII notation of the number
+// grammar (text/number_grammar.h), with "." and "e", or nothing when a
+// character of it has no place there.
 std::optional<std::string> to_c_notation(std::string_view text, const Notation &notation)
 {
     const std::string_view rest_of_all = trimmed(text);
-    if (rest_of_all.empty())
-        return std::nullopt;
     const char32_t zero = zero_of(notation);
 
     std::string c;
@@ -144,56 +111,19 @@ std::optional<std::string> to_c_notation(std::string_view text, const Notation &
             i += starts_with(rest, notation.exponent, true) ? notation.exponent.size() : 1;
         } else {
             // Digits of both the notation's own script and ASCII count as digits.
-            const CodePoint next = decode(rest, 0);
-            if (next.value >= U'0' && next.value <= U'9')
-                c += char(next.value);
-            else if (next.value != not_a_character && next.value >= zero && next.value - zero <= 9)
-                c += char('0' + (next.value - zero));
+            const text::Utf8Char next = decode_utf8(rest, 0);
+            if (next.length == 0)
+                return std::nullopt;
+            if (next.code_point >= U'0' && next.code_point <= U'9')
+                c += char(next.code_point);
+            else if (next.code_point >= zero && next.code_point - zero <= 9)
+                c += char('0' + (next.code_point - zero));
             else
                 return std::nullopt;
             i += next.length;
         }
     }
-
-    // sign? (digits [point digits*] | point digits) (e sign? digits)?
-    std::size_t at = 0;
-    const auto digits = [&] {
-        const std::size_t start = at;
-        while (at < c.size() && c[at] >= '0' && c[at] <= '9')
-            ++at;
-        return at - start;
-    };
-    if (at < c.size() && (c[at] == '+' || c[at] == '-'))
-        ++at;
-    std::size_t mantissa_digits = digits();
-    if (at < c.size() && c[at] == '.') {
-        ++at;
-        mantissa_digits += digits();
-    }
-    if (mantissa_digits == 0)
-        return std::nullopt;
-    if (at < c.size() && c[at] == 'e') {
-        ++at;
-        if (at < c.size() && (c[at] == '+' || c[at] == '-'))
-            ++at;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (at != c.size())
-        return std::nullopt;
     return c;
-}
-
-// strtod and strtof in the C locale, whatever the process locale is (a
-// program may have set it to the user's, where the point could be ","). The
-// C locale always exists, so newlocale fails only for want of memory. Made
-// once and never changed.
-locale_t c_locale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    if (!locale)
-        throw std::bad_alloc();
-    return locale;
 }
 
 template <typename T>
@@ -202,12 +132,12 @@ std::optional<T> parse(std::string_view text, const Notation &notation)
     const std::optional<std::string> c = to_c_notation(text, notation);
     if (!c)
         return std::nullopt;
-    T value;
+    std::optional<T> value;
     if constexpr (std::is_same_v<T, float>)
-        value = strtof_l(c->c_str(), nullptr, c_locale());
+        value = text::read_single(*c, '.');
     else
-        value = strtod_l(c->c_str(), nullptr, c_locale());
-    if (!std::isfinite(value))
+        value = text::read_double(*c, '.');
+    if (value && !std::isfinite(*value))
         return std::nullopt;
     return value;
 }
@@ -229,7 +159,8 @@ int decimals_of(Pattern pattern)
 
 bool is_numeric(std::string_view text, const Notation &notation)
 {
-    return to_c_notation(text, notation).has_value();
+    const std::optional<std::string> c = to_c_notation(text, notation);
+    return c && text::is_number(*c, '.');
 }
 
 std::optional<double> to_double(std::string_view text, const Notation &notation)
@@ -248,16 +179,16 @@ std::string render(double value, Pattern pattern, const Notation &notation)
     const bool shows_zero = ascii.find_first_not_of("0.") == std::string::npos;
     const char32_t zero = zero_of(notation);
 
-    std::string text;
+    std::string shown;
     if (std::signbit(value) && !shows_zero)
-        text = notation.minus;
+        shown = notation.minus;
     for (const char c : ascii) {
         if (c == '.')
-            text += notation.decimal_point;
+            shown += notation.decimal_point;
         else
-            encode(zero + char32_t(c - '0'), text);
+            text::append_utf8(shown, zero + char32_t(c - '0'));
     }
-    return text;
+    return shown;
 }
 
 std::string render(std::optional<double> value, Pattern pattern, const Notation &notation)

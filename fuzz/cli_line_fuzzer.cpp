@@ -19,11 +19,13 @@
 #include "cli/fault_report.h"
 #include "cli/line_evaluation.h"
 #include "cli/number_text.h"
-#include "cli/utf8.h"
+#include "text/utf8.h"
 
 namespace {
 
 using namespace vorlenta::cli;
+using vorlenta::text::characters_before;
+using vorlenta::text::first_invalid_utf8;
 
 void check(bool condition)
 {

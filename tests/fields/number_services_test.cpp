@@ -13,7 +13,6 @@
 namespace vorlenta::testing {
 namespace {
 
-
 struct NumberRow {
     const char *text;
     bool numeric;
@@ -87,6 +86,23 @@ TEST(NumberServices, RenderThePatternsAndReadThroughThem)
         EXPECT_EQ(read_through_pattern(in_notation(".456", notation), Pattern::TwoDecimals, host), 0.46f);
         EXPECT_EQ(read_through_pattern("abc", Pattern::TwoDecimals, host), std::nullopt);
     }
+}
+
+// A notation whose digits are not ASCII: each of the ten is shown and read
+// as its own value, ASCII digits are read too.
+TEST(NumberServices, ShowAndReadEachDigitOfTheNotationsScript)
+{
+    const vorlenta::Notation arabic{.decimal_point = "\u066b", .minus = "\u2212", .zero_digit = "\u0660"};
+    const char *const digits[] = {"\u0660", "\u0661", "\u0662", "\u0663", "\u0664",
+                                  "\u0665", "\u0666", "\u0667", "\u0668", "\u0669"};
+    for (int digit = 0; digit <= 9; ++digit) {
+        SCOPED_TRACE(digit);
+        EXPECT_EQ(render(digit, Pattern::Whole, arabic), digits[digit]);
+        EXPECT_EQ(to_double(digits[digit], arabic), digit);
+    }
+    EXPECT_EQ(render(-9.5, Pattern::OneDecimal, arabic), "\u2212\u0669\u066b\u0665");
+    EXPECT_EQ(to_single("\u2212\u0669\u066b\u0665e\u0661", arabic), -95.0f);
+    EXPECT_EQ(to_double("9\u066b5", arabic), 9.5);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 // EvalError, the one error type of the expression evaluator, and the numbers
 // it carries.
 //
-// The number says what went wrong. Numbers below 0x80040000 (5, 6, 11, 13)
+// The number says what went wrong. Numbers below 0x80040000 (5, 6, 11)
 // name a fault of arithmetic or of capacity: a value out of a function's
 // domain, a value or count too large, a division by zero. Numbers from
 // 0x80040000 up, negative when read as signed 32-bit integers, name a misuse
@@ -43,8 +43,8 @@ constexpr std::int32_t Overflow = 6;
 // raised to a negative power ("0^-1"). Shown as a notice.
 constexpr std::int32_t DivisionByZero = 11;
 
-// Arithmetic on a text value that does not read as a number. Evaluate only
-// ever computes with numbers, so it does not raise it.
+// Reserved: nothing raises it. (Arithmetic on a text value that does not
+// read as a number; Evaluate only ever computes with numbers.)
 constexpr std::int32_t TypeMismatch = 13;
 
 // CStack: GetPopValue on an empty stack (raised), Pop on an empty stack
@@ -66,7 +66,8 @@ constexpr std::int32_t InvalidDecimalSeparator = ObjectErrorBase + 3;
 // 0x80040004.
 constexpr std::int32_t ExpressionTooLong = ObjectErrorBase + 4;
 
-// CEval::define: a name that no expression can use. 0x80040005.
+// Reserved: nothing raises it. CEval::define refuses a name that no
+// expression can use by its result and reason, not by an error. 0x80040005.
 constexpr std::int32_t InvalidSymbolName = ObjectErrorBase + 5;
 
 // CSymbolTable: a value that is no number written to a symbol (Value, write
