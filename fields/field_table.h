@@ -14,6 +14,8 @@
 
 namespace vorlenta {
 
+// The enumerators stand in rows of their own choosing.
+// clang-format off
 enum class Field {
     Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
     Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
@@ -37,6 +39,7 @@ enum class Quantity {
     Speed, BikeMass, Grade, Power, PowerPerKg,               // cycling power
     RunningSpeed, CyclingPower,                              // km/h <--> W
 };
+// clang-format on
 inline constexpr int quantity_count = 23;
 
 struct KeyRule {
