@@ -92,9 +92,9 @@ void CEval::set_notice_handler(NoticeHandler handler)
 double CEval::Evaluate(std::string_view sExpression)
 {
     const ExpressionOutcome outcome = d->runner.run(sExpression, decimal_separator(), *m_SymbolTable.m_Symbols.d);
-    if (outcome.syntax_position) {
-        d->m_ErrorMessage = outcome.syntax_message;
-        throw EvalError(eval_errors::SyntaxFault, EvalSource, outcome.syntax_message, outcome.syntax_position);
+    if (outcome.syntax.position) {
+        d->m_ErrorMessage = outcome.syntax.message;
+        throw EvalError(eval_errors::SyntaxFault, EvalSource, outcome.syntax.message, outcome.syntax.position);
     }
     if (outcome.fault) {
         const Notice notice = notice_for(outcome.fault, fault_words(outcome.fault).description);
@@ -112,11 +112,15 @@ EvalResult CEval::evaluate(std::string_view expression)
     EvalResult result;
     try {
         const ExpressionOutcome outcome = d->runner.run(expression, decimal_separator(), *m_SymbolTable.m_Symbols.d);
-        if (outcome.syntax_position) {
-            d->m_ErrorMessage = outcome.syntax_message;
+        if (outcome.syntax.position) {
+            d->m_ErrorMessage = outcome.syntax.message;
             result.number = eval_errors::SyntaxFault;
-            result.message = outcome.syntax_message;
-            result.position = outcome.syntax_position;
+            result.message = outcome.syntax.message;
+            result.position = outcome.syntax.position;
+        } else if (outcome.syntax.blank) {
+            result.number = eval_errors::SyntaxFault;
+            result.message = OperandExpectedMessage;
+            result.position = BlankTextPosition;
         } else if (outcome.too_long) {
             result.number = eval_errors::ExpressionTooLong;
         } else {

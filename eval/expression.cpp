@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "eval/expression.h"
 
-#include <cmath>
-
 #include <vorlenta/eval/value_stack.h>
 
+#include "eval/arithmetic.h"
 #include "eval/counter16.h"
 #include "eval/number_text.h"
+#include "eval/program.h"
 #include "eval/symbol_index.h"
 #include "eval/symbol_name.h"
 
@@ -16,7 +16,7 @@ namespace {
 // The fault messages of the conversion, word for word.
 namespace faults {
 const char *const OperatorExpected = "Operator expected";
-const char *const OperandExpected = "Operand expected";
+const char *const OperandExpected = OperandExpectedMessage;
 const char *const UnmatchedClosing = "Closing parenthesis without matching open parenthesis";
 const char *const ClosingExpected = "Closing parenthesis expected";
 const char *const MultipleDecimalPoints = "Operand contains multiple decimal points";
@@ -74,15 +74,20 @@ bool is_digit(unsigned char c)
     return c >= '0' && c <= '9';
 }
 
+// Reads one expression and hands its tokens to the sink in postfix order:
+//   void emit(Token token, double value, int length)  a token; a number's value
+//                                                      and the length of its text
+//   bool name(std::string_view name)                   a name where an operand
+//                                                      stands; false: undefined
+template <typename Sink>
 class Conversion {
 public:
-    Conversion(std::string_view expression, char point, const SymbolIndex &symbols,
-               std::vector<Token> &operators, std::vector<double> &values)
-        : m_expression(expression), m_point(point), m_symbols(symbols), m_operators(operators), m_values(values)
+    Conversion(std::string_view expression, char point, Sink &sink, std::vector<Token> &operators)
+        : m_expression(expression), m_point(point), m_sink(sink), m_operators(operators)
     {
     }
 
-    ExpressionOutcome run();
+    SyntaxOutcome run();
 
 private:
     // Each returns false at a syntax fault, with the fault noted.
@@ -95,8 +100,8 @@ private:
 
     bool fault(std::string message)
     {
-        m_fault_position = m_position;
-        m_fault_message = std::move(message);
+        m_outcome.position = m_position;
+        m_outcome.message = std::move(message);
         return false;
     }
     unsigned char current() const { return static_cast<unsigned char>(m_expression[std::size_t(m_position - 1)]); }
@@ -114,65 +119,38 @@ private:
     {
         const Token token = m_operators.back();
         m_operators.pop_back();
-        emit(token, 0.0, text_length(token));
-    }
-
-    void emit(Token token, double value, int length);
-    void apply(Token token, double value);
-    void arithmetic_fault(std::int32_t number) { m_arithmetic_fault = number; }
-    double pop_value()
-    {
-        if (m_values.empty())
-            return 0.0; // an operator short of values takes 0, unreported
-        const double value = m_values.back();
-        m_values.pop_back();
-        return value;
+        m_sink.emit(token, 0.0, text_length(token));
     }
 
     const std::string_view m_expression;
     const char m_point;
-    const SymbolIndex &m_symbols;
+    Sink &m_sink;
     std::vector<Token> &m_operators;
-    std::vector<double> &m_values;
 
     std::int16_t m_position = 1;
     ParserState m_state = ParserState::Start;
     std::int16_t m_depth = 0;
-    int m_fault_position = 0;
-    std::string m_fault_message;
-
-    long long m_text_length = 0; // of the postfix text so far
-    std::int32_t m_arithmetic_fault = 0;
-    bool m_too_long = false;
+    SyntaxOutcome m_outcome;
 };
 
-ExpressionOutcome Conversion::run()
+template <typename Sink>
+SyntaxOutcome Conversion<Sink>::run()
 {
     m_operators.clear();
-    m_values.clear();
     bool converted = true;
     while (converted && !at_end()) {
         converted = step(current());
         if (converted)
             advance();
     }
-    converted = converted && end_of_text();
-
-    ExpressionOutcome outcome;
-    if (!converted) {
-        outcome.syntax_position = m_fault_position;
-        outcome.syntax_message = std::move(m_fault_message);
-    } else if (m_arithmetic_fault) {
-        outcome.fault = m_arithmetic_fault;
-        outcome.too_long = m_too_long;
-    } else if (!m_values.empty()) {
-        outcome.value = m_values.back(); // values below the top are left
-    }
-    return outcome;
+    if (converted)
+        end_of_text();
+    return std::move(m_outcome);
 }
 
 // One character where a token may start; the grammar is in expression.h.
-bool Conversion::step(unsigned char c)
+template <typename Sink>
+bool Conversion<Sink>::step(unsigned char c)
 {
     // term := [ sign ] { function } operand
     // After a sign or another function, or where a term starts. Right after
@@ -214,7 +192,8 @@ bool Conversion::step(unsigned char c)
 
 // operand := "(" expression ")"
 // Closes right after an operand, with a "(" open: what waits since it is emitted.
-bool Conversion::close_parenthesis()
+template <typename Sink>
+bool Conversion<Sink>::close_parenthesis()
 {
     if (m_state != ParserState::AfterOperand)
         return fault(faults::OperandExpected);
@@ -231,7 +210,8 @@ bool Conversion::close_parenthesis()
 // expression := term { infix term }     after an operand
 // term := [ sign ] { function } operand   where a term starts: one sign at
 //                                         most, before any function
-bool Conversion::infix_or_sign(char c)
+template <typename Sink>
+bool Conversion<Sink>::infix_or_sign(char c)
 {
     switch (m_state) {
     case ParserState::AfterOperand: {
@@ -259,7 +239,8 @@ bool Conversion::infix_or_sign(char c)
 }
 
 // number := digits [ point [ digits ] ] | point digits
-bool Conversion::read_number()
+template <typename Sink>
+bool Conversion<Sink>::read_number()
 {
     const std::int16_t start = m_position;
     bool point_seen = false;
@@ -283,17 +264,18 @@ bool Conversion::read_number()
     if (digits.size() == 1 && digits.front() == m_point)
         return fault(faults::InvalidOperand);
     if (digits.empty()) {
-        emit(Token::Empty, 0.0, 0);
+        m_sink.emit(Token::Empty, 0.0, 0);
     } else {
         const Operand literal = read_literal(digits, m_point);
-        emit(literal.token, literal.value, literal.text_length);
+        m_sink.emit(literal.token, literal.value, literal.text_length);
     }
     m_state = ParserState::AfterOperand;
     return true;
 }
 
-// operand := name (symbol_name.h), which the symbol table defines
-bool Conversion::read_name()
+// operand := name (symbol_name.h), which the sink knows
+template <typename Sink>
+bool Conversion<Sink>::read_name()
 {
     if (m_state == ParserState::AfterOperand)
         return fault(faults::OperatorExpected);
@@ -304,14 +286,8 @@ bool Conversion::read_name()
         ++end;
     const std::size_t first = std::size_t(m_position - 1);
     const std::string_view name = m_expression.substr(first, end - first);
-    const SymbolEntry *entry = m_symbols.find(name);
-    if (!entry)
+    if (!m_sink.name(name))
         return fault("Undefined symbol : '" + std::string(name) + "'");
-    const Operand &operand = entry->operand(m_point);
-    // A text pasted in unread could carry blanks and operators of its own.
-    if (!operand.usable)
-        throw error_for(eval_errors::InvalidSymbolValue, EvalSource);
-    emit(operand.token, operand.value, operand.text_length);
     // Onto the name's last character; the main loop's advance moves past it.
     m_position = to16((long long)end, EvalSource);
     m_state = ParserState::AfterOperand;
@@ -321,98 +297,129 @@ bool Conversion::read_name()
 // input := [ expression ]
 // The text ends where a term may start only before the first one, and with
 // every "(" closed; what still waits is emitted.
-bool Conversion::end_of_text()
+template <typename Sink>
+bool Conversion<Sink>::end_of_text()
 {
     if (m_state == ParserState::AfterOperator || m_state == ParserState::AfterPrefix)
         return fault(faults::OperandExpected);
     if (m_depth > 0)
         return fault(faults::ClosingExpected);
+    m_outcome.blank = m_state == ParserState::Start;
     while (!m_operators.empty())
         emit_popped();
     return true;
 }
 
-// Appends the token to the postfix form: its text counts against the limit,
-// and unless an earlier token failed, it is applied at once.
-void Conversion::emit(Token token, double value, int length)
-{
-    m_text_length += length + 1;
-    if (m_arithmetic_fault)
-        return;
-    if (m_text_length > PostfixLimit) {
-        m_too_long = true;
-        return arithmetic_fault(eval_errors::Overflow);
+// Applies each token to a value stack the moment it is emitted, with the
+// symbols of a table.
+class Evaluation {
+public:
+    Evaluation(const SymbolIndex &symbols, char point, std::vector<double> &values)
+        : m_symbols(symbols), m_point(point), m_values(values)
+    {
+        m_values.clear();
     }
-    apply(token, value);
-}
 
-void Conversion::apply(Token token, double value)
-{
-    double result = 0.0;
-    switch (token) {
-    case Token::Number:
-        m_values.push_back(value);
-        return;
-    case Token::TooLarge:
-        return arithmetic_fault(eval_errors::Overflow);
-    case Token::Empty:
-    case Token::Open:
-        return;
-    case Token::Add:
-    case Token::Subtract:
-    case Token::Multiply:
-    case Token::Divide:
-    case Token::Power: {
-        const double right = pop_value();
-        const double left = pop_value();
-        switch (token) {
-        case Token::Add: result = left + right; break;
-        case Token::Subtract: result = left - right; break;
-        case Token::Multiply: result = left * right; break;
-        case Token::Divide:
-            if (right == 0.0)
-                return arithmetic_fault(eval_errors::DivisionByZero);
-            result = left / right;
-            break;
-        default:
-            if (left == 0.0 && right < 0.0)
-                return arithmetic_fault(eval_errors::DivisionByZero);
-            if (left < 0.0 && right != std::trunc(right))
-                return arithmetic_fault(eval_errors::InvalidArgument);
-            result = std::pow(left, right);
+    // The token's text counts against the postfix form's limit, and unless an
+    // earlier token failed, the token is applied at once.
+    void emit(Token token, double value, int length)
+    {
+        m_text_length += length + 1;
+        if (m_fault)
+            return;
+        if (m_text_length > PostfixLimit) {
+            m_too_long = true;
+            m_fault = eval_errors::Overflow;
+            return;
         }
-        break;
+        apply(token, value);
     }
-    case Token::Exponential: result = std::exp(pop_value()); break;
-    case Token::Root: {
-        const double operand = pop_value();
-        if (operand < 0.0)
-            return arithmetic_fault(eval_errors::InvalidArgument);
-        result = std::sqrt(operand);
-        break;
+
+    bool name(std::string_view name)
+    {
+        const SymbolEntry *entry = m_symbols.find(name);
+        if (!entry)
+            return false;
+        const Operand &operand = entry->operand(m_point);
+        // A text pasted in unread could carry blanks and operators of its own.
+        if (!operand.usable)
+            throw error_for(eval_errors::InvalidSymbolValue, EvalSource);
+        emit(operand.token, operand.value, operand.text_length);
+        return true;
     }
-    case Token::Logarithm: {
-        const double operand = pop_value();
-        if (operand <= 0.0)
-            return arithmetic_fault(eval_errors::InvalidArgument);
-        result = std::log(operand);
-        break;
+
+    ExpressionOutcome outcome(SyntaxOutcome syntax) const
+    {
+        ExpressionOutcome outcome;
+        if (syntax.position) {
+            outcome.syntax = std::move(syntax);
+        } else if (m_fault) {
+            outcome.fault = m_fault;
+            outcome.too_long = m_too_long;
+        } else {
+            outcome.syntax.blank = syntax.blank;
+            if (!m_values.empty())
+                outcome.value = m_values.back(); // values below the top are left
+        }
+        return outcome;
     }
-    case Token::Percent: result = pop_value() * 0.01; break;
-    case Token::Negate: result = -pop_value(); break;
+
+private:
+    void apply(Token token, double value)
+    {
+        double result = 0.0;
+        switch (token) {
+        case Token::Number:
+            m_values.push_back(value);
+            return;
+        case Token::TooLarge:
+            m_fault = eval_errors::Overflow;
+            return;
+        case Token::Empty:
+        case Token::Open:
+            return;
+        default:
+            break;
+        }
+        if (is_infix(token)) {
+            const double right = pop_value();
+            m_fault = apply_infix(token, pop_value(), right, result);
+        } else {
+            m_fault = apply_prefix(token, pop_value(), result);
+        }
+        if (!m_fault)
+            m_values.push_back(result);
     }
-    // Operands are always finite, so a result that is not is an overflow.
-    if (!std::isfinite(result))
-        return arithmetic_fault(eval_errors::Overflow);
-    m_values.push_back(result);
-}
+
+    double pop_value()
+    {
+        if (m_values.empty())
+            return 0.0; // an operator short of values takes 0, unreported
+        const double value = m_values.back();
+        m_values.pop_back();
+        return value;
+    }
+
+    const SymbolIndex &m_symbols;
+    const char m_point;
+    std::vector<double> &m_values;
+    long long m_text_length = 0; // of the postfix text so far
+    std::int32_t m_fault = 0;
+    bool m_too_long = false;
+};
 
 } // namespace
 
-ExpressionOutcome ExpressionRunner::run(std::string_view expression, char point,
-                                        const SymbolIndex &symbols)
+ExpressionOutcome ExpressionRunner::run(std::string_view expression, char point, const SymbolIndex &symbols)
 {
-    return Conversion(expression, point, symbols, m_operators, m_values).run();
+    Evaluation evaluation(symbols, point, m_values);
+    return evaluation.outcome(Conversion<Evaluation>(expression, point, evaluation, m_operators).run());
+}
+
+SyntaxOutcome compile_expression(std::string_view expression, char point, ProgramBuilder &program)
+{
+    std::vector<Token> operators;
+    return Conversion<ProgramBuilder>(expression, point, program, operators).run();
 }
 
 } // namespace vorlenta

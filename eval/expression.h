@@ -30,9 +30,12 @@
 // it: those are applied, but their fault is only reported when the whole
 // expression has converted. Of arithmetic faults the first in postfix order
 // counts; the tokens after it are not applied.
+//
+// The state machine hands each token, in postfix order, to a sink: one that
+// applies it at once (ExpressionRunner::run), or one that writes a program
+// for later (ExpressionRunner::compile, program.h).
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,12 +54,24 @@ enum class ParserState : std::int16_t {
     AfterPrefix = 3,   // sign or prefix letter: operand, prefix, "("
 };
 
+// A blank text evaluates to 0 for Evaluate; the ways that give faults as
+// values call it a fault at its first position, so that nothing is told
+// apart from zero.
+inline constexpr const char *OperandExpectedMessage = "Operand expected";
+inline constexpr int BlankTextPosition = 1;
+
+// How the reading of a text ended.
+struct SyntaxOutcome {
+    int position = 0;    // 1-based position of a syntax fault; 0 without one
+    std::string message; // its message
+    bool blank = false;  // no fault, and nothing but blanks and control characters
+};
+
 struct ExpressionOutcome {
-    double value = 0.0;                 // 0 after any fault
-    std::int32_t fault = 0;             // 0, or the arithmetic fault: 5, 6 or 11
-    bool too_long = false;              // the fault is the postfix text passing its limit
-    int syntax_position = 0;            // 1-based position of a syntax fault; 0 without one
-    std::string syntax_message;         // its message
+    double value = 0.0;     // 0 after any fault, and for a blank text
+    std::int32_t fault = 0; // 0, or the arithmetic fault: 5, 6 or 11
+    bool too_long = false;  // the fault is the postfix text passing its limit
+    SyntaxOutcome syntax;
 };
 
 // Evaluates expressions; keeps its stacks from one expression to the next.
@@ -72,5 +87,11 @@ private:
     std::vector<Token> m_operators;
     std::vector<double> m_values;
 };
+
+class ProgramBuilder;
+
+// Reads the text into a program instead (program.h), every name a symbol of
+// it. Raises EvalError Overflow (6) as run does.
+SyntaxOutcome compile_expression(std::string_view expression, char point, ProgramBuilder &program);
 
 } // namespace vorlenta

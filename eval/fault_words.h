@@ -33,6 +33,7 @@ inline constexpr FaultWords fault_table[] = {
      "division by zero"},
     {eval_errors::InvalidDecimalSeparator, "Invalid decimal separator", nullptr, nullptr},
     {eval_errors::ExpressionTooLong, "Expression too long to evaluate", nullptr, "expression too long to evaluate"},
+    {eval_errors::ValueCountMismatch, "Number of values differs from the number of symbols", nullptr, nullptr},
     {eval_errors::InvalidSymbolValue, "Invalid symbol value", nullptr, nullptr},
     {eval_errors::SymbolNotDefined, "Symbol not defined", nullptr, nullptr},
 };

@@ -34,4 +34,8 @@ bool is_numeric_value(const VariantValue &value, char point);
 // "0.1", "1E+20", "-4".
 int shortest_text_length(double value);
 
+// The longest of those texts: a sign, 17 digits, the point and a three-digit
+// exponent, as in "-2.2250738585072014E-308".
+inline constexpr int MaxShortestTextLength = 24;
+
 } // namespace vorlenta

@@ -17,7 +17,7 @@ fail() {
     echo "build-web.sh: $*" >&2
     exit 1
 }
-for tool in emcmake cmake ninja node npm python3 rsvg-convert gzip; do
+for tool in emcmake cmake ninja node npm python3 rsvg-convert pngquant gzip; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
 done
 

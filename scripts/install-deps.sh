@@ -26,8 +26,8 @@ if [ "${1:-all}" != run ]; then
     )
 fi
 # The page: Debian's emscripten compiles the model to WebAssembly (with its
-# python3 and node).
-[ "${1:-all}" = run ] || packages+=(emscripten)
+# python3 and node); pngquant makes the page's icon small.
+[ "${1:-all}" = run ] || packages+=(emscripten pngquant)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,4 +14,4 @@ cmake -S "$root" -B "$build" -G Ninja -DVORLENTA_WARNINGS_AS_ERRORS=ON -DCMAKE_B
     -DCMAKE_CXX_FLAGS="${tsan[*]}" -DCMAKE_EXE_LINKER_FLAGS="${tsan[*]}" \
     -DCMAKE_SHARED_LINKER_FLAGS="${tsan[*]}" "$@" >/dev/null
 cmake --build "$build" -j2 --target eval_tests
-TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "$build/tests/eval/eval_tests" --gtest_filter='Notation.EvaluatorsOnTwoThreads*:Notices.*'
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 "$build/tests/eval/eval_tests" --gtest_filter='Notation.EvaluatorsOnTwoThreads*:Notices.*:Compiled.Threads*'

@@ -3,7 +3,9 @@
 // UTF-8 texts, exported from the WebAssembly module (no JavaScript glue).
 //
 // Each action returns what it changed, as bits (changes.h). The page reads the
-// new state for those bits alone and mirrors it; it never computes.
+// new state for those bits alone and mirrors it; it never computes. Its
+// converters follow the typing, so it clicks no exchange button and presses
+// no key into a field.
 
 #include <cstdint>
 #include <memory>
@@ -26,7 +28,6 @@ struct Page {
         model.store().add_change_listener([this](Field field) { changes |= page_changes::field(field); });
         model.on_panels_changed([this](bool) { changes |= page_changes::panels; });
         model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= page_changes::caption; });
-        model.on_body_mass_missing([this] { changes |= page_changes::body_mass_missing; });
     }
 
     std::uint32_t take_changes() { return std::exchange(changes, 0u); }
@@ -96,31 +97,19 @@ EMSCRIPTEN_KEEPALIVE std::uint32_t vl_start()
     return page->take_changes();
 }
 
-// The user changed the field's text to the one in the buffer (NUL-ended).
+// The user changed the field's text to the one in the buffer (NUL-ended); a
+// conversion field converts from it.
 EMSCRIPTEN_KEEPALIVE std::uint32_t vl_edit(int field)
 {
-    return on_field(field, [](Field f) { page->model.store().set_text(f, incoming.c_str()); });
+    return on_field(field, [](Field f) {
+        page->model.store().set_text(f, incoming.c_str());
+        page->model.convert_from(f);
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t vl_leave(int field)
 {
     return on_field(field, [](Field f) { page->model.leave(f); });
-}
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t vl_key_down(int field)
-{
-    return on_field(field, [](Field f) { page->model.key_down(f); });
-}
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t vl_click(int button)
-{
-    if (!page)
-        return 0;
-    if (button_of(button) == ExchangeButton::Command1)
-        page->model.Command1_Click();
-    else
-        page->model.Command2_Click();
-    return page->take_changes();
 }
 
 // The field's text, NUL-ended; valid until the next action.
@@ -138,6 +127,12 @@ EMSCRIPTEN_KEEPALIVE const char *vl_caption(int button)
 EMSCRIPTEN_KEEPALIVE int vl_panels_enabled()
 {
     return page && page->model.panels_enabled();
+}
+
+// Whether the running speed and cycling power lack a body mass to convert by.
+EMSCRIPTEN_KEEPALIVE int vl_body_mass_missing()
+{
+    return !page || page->model.body_mass().missing();
 }
 
 // Whether the panel FrameN is one of those that need a body mass.

@@ -10,7 +10,7 @@ small JavaScript module, strings.js, that the build joins into the page's
 script, so that the page is in the reader's language before its first paint.
 A caption of the string table is keyed by its id ("137"), any other text by
 its English source. Qt's access-key marks ("&File") are dropped: the page has
-none. Each entry field's character limit (maxlength) comes from the model's
+none. Each input field's character limit (maxlength) comes from the model's
 field table, which the build writes out as FACTS_JSON.
 
 Usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET FACTS_JSON PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT
@@ -29,8 +29,10 @@ import xml.etree.ElementTree as ET
 # accessible name, data-s-title the tooltip, data-s-help the help page's href.
 KEY_ATTRIBUTE = re.compile(r'\bdata-s(?:-(label|title|help))?="([^"]+)"')
 ELEMENT = re.compile(r'<([a-z0-9]+)\b([^>]*)>')
-# Only texts of these contexts reach the page.
-CONTEXTS = ("StringTable", "frm_calc")
+# Only texts of these contexts reach the page. "Page" holds the page's own
+# words, which no C++ source carries: lupdate marks them vanished, and that
+# mark means nothing here.
+CONTEXTS = ("StringTable", "frm_calc", "Page")
 
 
 def fail(message):
@@ -59,7 +61,8 @@ def read_ts(path):
             if not key or translation is None:
                 continue
             english[key] = without_access_keys(source)
-            usable = translation.get("type") not in ("unfinished", "vanished", "obsolete")
+            unusable = ("unfinished",) if name == "Page" else ("unfinished", "vanished", "obsolete")
+            usable = translation.get("type") not in unusable
             if usable and translation.text:
                 translated[key] = without_access_keys(translation.text)
     return language, english, translated
@@ -89,7 +92,7 @@ def fill(template, english, keys_used, web_address):
             continue
         extra, content = "", None
         for kind, key in keys:
-            text = text_for(key)
+            text = text_for(html.unescape(key))
             if kind == "label":
                 extra += f' aria-label="{html.escape(text)}"'
             elif kind == "title":
@@ -111,18 +114,15 @@ def fill(template, english, keys_used, web_address):
 
 
 def with_limits(page, max_length):
-    """The page with each entry field's maxlength set from the field table."""
+    """The page with each input field's maxlength set from the field table."""
 
     def limited(match):
         field = match.group(1)
         if field not in max_length:
             fail(f"the field table has no {field}")
-        return f'{match.group(0)} maxlength="{max_length.pop(field)}"'
+        return f'{match.group(0)} maxlength="{max_length[field]}"'
 
-    page = re.sub(r'<input id="(Text[0-9]+)"', limited, page)
-    if max_length:
-        fail(f"index.html has no input for {', '.join(sorted(max_length))}")
-    return page
+    return re.sub(r'<input id="(Text[0-9]+)"', limited, page)
 
 
 def main():
@@ -141,8 +141,12 @@ def main():
     if not languages:
         fail(f"no .ts files in {translations}")
 
+    # The copyright line is the build's; the .ts files may translate it.
+    english.setdefault(copyright_line, copyright_line)
+    template = pathlib.Path(template_path).read_text(encoding="utf-8")
+    template = template.replace('data-s="@COPYRIGHT@"', f'data-s="{html.escape(copyright_line)}"')
     keys_used = set()
-    page = fill(pathlib.Path(template_path).read_text(encoding="utf-8"), english, keys_used, web_address)
+    page = fill(template, english, keys_used, web_address)
     page = with_limits(page, json.loads(pathlib.Path(facts).read_text(encoding="utf-8"))["maxLength"])
     style = pathlib.Path(stylesheet).read_bytes()
     if b"</" in style:
@@ -150,9 +154,8 @@ def main():
     digest = base64.b64encode(hashlib.sha256(style).digest()).decode()
     page = (page.replace("@STYLE_SHA256@", digest)
                 .replace("@STYLE@", style.decode("utf-8"))
-                .replace("@WEB_ADDRESS@", html.escape(web_address))
-                .replace("@COPYRIGHT@", html.escape(copyright_line, quote=False)))
-    if re.search(r"@[A-Z_]+@", page):
+                .replace("@WEB_ADDRESS@", html.escape(web_address)))
+    if re.search(r"@(?!VERSION@)[A-Z_]+@", page):
         fail("index.html keeps a placeholder")
     pathlib.Path(page_out).write_text(page, encoding="utf-8")
 

@@ -33,7 +33,6 @@ int main(int argc, char **argv)
        << "export const FIELD_COUNT = " << field_count << ";\n"
        << "export const PANEL_COUNT = " << panel_count << ";\n"
        << "export const PANELS_CHANGED = " << page_changes::panels << ";\n"
-       << "export const CAPTION_CHANGED = " << page_changes::caption << ";\n"
-       << "export const BODY_MASS_MISSING = " << page_changes::body_mass_missing << ";\n";
+       << "export const CAPTION_CHANGED = " << page_changes::caption << ";\n";
     return json.good() && js.good() ? 0 : 1;
 }

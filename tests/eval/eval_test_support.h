@@ -3,8 +3,10 @@
 
 // What the evaluator's tables share: the notation a row runs in, an evaluator
 // with a few symbols that records its notices, and the check of a table, which
-// also holds the faults-as-values operation to what Evaluate says.
+// also holds the faults-as-values operation to what Evaluate says and the
+// compiled expression to what that operation gives.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -78,10 +80,14 @@ inline std::string notice(std::int32_t number) { return "0, information notice "
 
 // What evaluate() must give where Evaluate gave `result`, raised `error` (if
 // any) and showed `notices`: the same value, fault, message and position; a
-// capacity overflow is ExpressionTooLong, which an overflow notice may be too.
+// capacity overflow is ExpressionTooLong, which an overflow notice may be too;
+// a blank text, 0 for Evaluate, is a fault.
 inline void expect_same_faults(const EvalResult &result, double expected, const std::string &error,
-                               const std::vector<Notice> &notices, const std::string &where) {
-    if (!error.empty()) {
+                               const std::vector<Notice> &notices, const std::string &where, bool blank) {
+    if (blank) {
+        EXPECT_EQ(result.number, eval_errors::SyntaxFault) << where;
+        EXPECT_EQ("at " + std::to_string(result.position) + ": " + result.message, "at 1: Operand expected") << where;
+    } else if (!error.empty()) {
         const std::string as_raised = "raised " + std::to_string(result.number) + " at " +
                                       std::to_string(result.position) + ": " + result.message;
         if (result.number == eval_errors::ExpressionTooLong)
@@ -97,6 +103,30 @@ inline void expect_same_faults(const EvalResult &result, double expected, const 
         EXPECT_TRUE(result.ok() && result.message.empty() && result.position == 0) << where;
     }
     EXPECT_EQ(value(result.value), value(expected)) << where;
+}
+
+// The values of the compiled expression's symbols as the evaluator's table
+// holds them; false when a double cannot stand for one (an undefined name, the
+// empty value, a text beyond the range of a double). A text that is no number
+// is NaN, which the compiled expression refuses as Evaluate refuses the text.
+inline bool table_values(CEval &eval, const Expression &compiled, std::vector<double> &values) {
+    for (const std::string &name : compiled.symbols()) {
+        const VariantValue stored = eval.m_SymbolTable.Value(name);
+        const EvalResult read = eval.evaluate(name);
+        if (stored.is_number() || read.ok())
+            values.push_back(stored.is_number() ? stored.number() : read.value);
+        else if (read.number == eval_errors::InvalidSymbolValue)
+            values.push_back(std::nan(""));
+        else
+            return false;
+    }
+    return true;
+}
+
+inline void expect_same(const EvalResult &compiled, const EvalResult &once, const std::string &where) {
+    EXPECT_EQ(std::to_string(compiled.number) + " at " + std::to_string(compiled.position) + ": " + compiled.message,
+              std::to_string(once.number) + " at " + std::to_string(once.position) + ": " + once.message) << where;
+    EXPECT_EQ(value(compiled.value), value(once.value)) << where;
 }
 
 struct Row { const char *protects; std::string expression; std::string gives; Notation notation = Both; };
@@ -121,7 +151,13 @@ void check(const Row (&rows)[N]) {
             const std::vector<Notice> shown = evaluate.notices;
             const EvalResult as_value = evaluate.eval.evaluate(in(notation, row.expression));
             EXPECT_EQ(evaluate.notices.size(), shown.size()) << where << ": evaluate() showed a notice";
-            expect_same_faults(as_value, result, error, shown, where);
+            const std::string &text = row.expression;
+            const bool blank = std::all_of(text.begin(), text.end(), [](char c) { return c <= ' ' && c >= 0; });
+            expect_same_faults(as_value, result, error, shown, where, blank);
+            const Expression compiled = evaluate.eval.compile(in(notation, text));
+            std::vector<double> values;
+            if (table_values(evaluate.eval, compiled, values))
+                expect_same(compiled.evaluate(values), as_value, where + " compiled");
         }
     }
 }

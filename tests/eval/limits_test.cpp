@@ -41,6 +41,8 @@ TEST(Limits, EachLimitHoldsUpToItsEdgeAndFailsJustPastIt) {
         // n uses of a symbol whose value's text has k characters make n(k + 3) - 2.
         {"5,461 uses of 0.1 fit", uses("d", 5461), value(sum(0.1, 5461))},
         {"the 5,462nd use of 0.1 overflows", uses("d", 5462), notice(6)},
+        {"a fault before the postfix passes its limit comes first", "1/0+" + uses("d", 5462), notice(11)},
+        {"the postfix passing its limit comes before a later fault", uses("d", 5462) + "+1/0", notice(6)},
         {"1,560 uses of 0.3333333333333333 fit", uses("third", 1560), value(sum(1.0 / 3, 1560))},
         {"the 1,561st use of 0.3333333333333333 overflows", uses("third", 1561), notice(6)},
         {"3,641 uses of 5E-324 fit", uses("tiny", 3641), value(3641 * 5e-324)},

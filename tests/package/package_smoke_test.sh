@@ -41,15 +41,15 @@ lib=usr/lib/$arch/libvorlenta-eval.so
 library="libvorlenta-eval2+\\(=+${version//./\\.}\\)"
 package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
 package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
-package libvorlenta-eval2 "libc6" "$lib.2" "$lib.2.0.0"
+package libvorlenta-eval2 "libc6" "$lib.2" "$lib.2.1.0"
 [ "$(dpkg-deb -f "$(deb libvorlenta-eval2)" Multi-Arch)" = same ] || fail "libvorlenta-eval2 is not Multi-Arch: same"
 package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
     usr/lib/$arch/cmake/Vorlenta/VorlentaConfig.cmake usr/lib/$arch/pkgconfig/vorlenta-eval.pc
-[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.2 ] && [ "$(readlink "$root/$lib.2")" = libvorlenta-eval.so.2.0.0 ] \
-    || fail "the links are not libvorlenta-eval.so -> .so.2 -> .so.2.0.0"
-objdump -p "$root/$lib.2.0.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || fail "the library's SONAME is not libvorlenta-eval.so.2"
+[ "$(readlink "$root/$lib")" = libvorlenta-eval.so.2 ] && [ "$(readlink "$root/$lib.2")" = libvorlenta-eval.so.2.1.0 ] \
+    || fail "the links are not libvorlenta-eval.so -> .so.2 -> .so.2.1.0"
+objdump -p "$root/$lib.2.1.0" | grep -Eq 'SONAME +libvorlenta-eval\.so\.2$' || fail "the library's SONAME is not libvorlenta-eval.so.2"
 ! dpkg-deb -f "$(deb vorlenta)" Depends | grep -q libvorlenta || fail "the window depends on the evaluator's library"
-! objdump -p "$root/$lib.2.0.0" | grep -E 'NEEDED +lib(Qt|icu)' || fail "the library needs Qt or ICU"
+! objdump -p "$root/$lib.2.1.0" | grep -E 'NEEDED +lib(Qt|icu)' || fail "the library needs Qt or ICU"
 # The symbols file names exactly the symbols the library exports.
 (cd "$scratch" && dpkg-gensymbols -plibvorlenta-eval2 -P"$root" -v"$version" -c4 \
     -I"$(dirname "$0")/../../packaging/debian/symbols" -O"$scratch/symbols" >"$scratch/symbols.log" 2>&1) \
@@ -68,7 +68,7 @@ file "$root/usr/bin/vorlenta" | grep -q ', stripped' || fail "usr/bin/vorlenta i
 # carry the stack protector, which lintian does not check.
 [ "$hardened" != ON ] || ! grep '"command"' "$build/compile_commands.json" | grep -v -- -D_FORTIFY_SOURCE= \
     || fail "files are compiled without Debian's flags"
-for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.2.0.0"; do
+for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.2.1.0"; do
     dynamic=$(readelf -dW --dyn-syms "$root/$binary")
     ! grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" || fail "/$binary has a RUNPATH"
     [ "$hardened" != ON ] || grep -q ' __stack_chk_fail@' <<<"$dynamic" || fail "/$binary lacks the stack protector"

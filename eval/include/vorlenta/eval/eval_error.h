@@ -70,11 +70,16 @@ constexpr std::int32_t ExpressionTooLong = ObjectErrorBase + 4;
 // expression can use by its result and reason, not by an error. 0x80040005.
 constexpr std::int32_t InvalidSymbolName = ObjectErrorBase + 5;
 
+// Expression::evaluate with a number of values other than the number of the
+// expression's symbols: "x*y" given one value. 0x80040006.
+constexpr std::int32_t ValueCountMismatch = ObjectErrorBase + 6;
+
 // CSymbolTable: a value that is no number written to a symbol (Value, write
 // form, with "abc"). Also raised by Evaluate when an expression uses a symbol
 // whose stored value is no number, which only a caller filling m_Symbols
 // directly (or changing the decimal separator after storing a text) can
-// cause. 0x8004000A.
+// cause; and given by Expression::evaluate for a value that is infinite or
+// NaN. 0x8004000A.
 constexpr std::int32_t InvalidSymbolValue = ObjectErrorBase + 10;
 
 // CSymbolTable: Value (write form) for a name that is not defined. 0x8004000C.

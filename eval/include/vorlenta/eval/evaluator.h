@@ -30,23 +30,14 @@
 #include <string>
 #include <string_view>
 
+#include <vorlenta/eval/compiled_expression.h>
 #include <vorlenta/eval/eval_error.h>
+#include <vorlenta/eval/eval_result.h>
 #include <vorlenta/eval/notice.h>
 #include <vorlenta/eval/symbol_table.h>
 #include <vorlenta/eval_export.h>
 
 namespace vorlenta {
-
-// What CEval::evaluate gives: the value, or the fault. A plain value type.
-struct EvalResult {
-    double value = 0.0;      // the value; 0 after a fault
-    std::int32_t number = 0; // 0, or the fault: eval_errors::SyntaxFault, DivisionByZero,
-                             // InvalidArgument, Overflow (a number or result beyond a double),
-                             // ExpressionTooLong, InvalidSymbolValue
-    std::string message;     // the fault in English words; empty when number is 0
-    int position = 0;        // 1-based character position of a syntax fault; 0 otherwise
-    bool ok() const noexcept { return number == 0; }
-};
 
 class VORLENTA_EVAL_EXPORT CEval {
 public:
@@ -88,8 +79,15 @@ public:
     // expression's own faults (only std::bad_alloc) and shows no notice.
     // What Evaluate raises or shows as Overflow for want of room is
     // ExpressionTooLong here; Overflow means a number or result beyond the
-    // range of a double.
+    // range of a double. A blank text, which Evaluate takes for 0, is
+    // "Operand expected" at 1 here, so that nothing is not taken for zero.
     EvalResult evaluate(std::string_view expression);
+
+    // The expression read once, with this evaluator's decimal separator, to
+    // be evaluated many times with values for its names
+    // (compiled_expression.h). Looks up nothing in m_SymbolTable; raises
+    // nothing: faults come back from Expression::evaluate.
+    Expression compile(std::string_view expression) const;
 
     // Defines the symbol, or gives a defined one this value (and this case,
     // moving it to the end of the order). False, with the reason in *why when
