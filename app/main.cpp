@@ -18,5 +18,5 @@ int main(int argc, char *argv[])
 
     vorlenta::frm_calc window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
