@@ -32,7 +32,9 @@ constexpr LayoutEntry line(const char *name, ControlKind kind, int caption, bool
     return {name, kind, Container::Window, {}, place, tab_index, caption, {}, {}, bold};
 }
 
-// The controls but the text boxes, in the order of the window's control list.
+// The controls but the text boxes, in the order of the window's control list;
+// one control a row.
+// clang-format off
 constexpr std::array others{
     LayoutEntry{"SSTab1", TabControl, Container::Window, {}, {120, 120, 5055, 3975}, 12, 0, {}, {}, true},
     frame(Frame7, Container::Tab0, 318, {1440, 480, 3495, 975}, 52),
@@ -97,6 +99,7 @@ constexpr std::array boxes{
     text_box(Text22, {3240, 480, 1095, 285}, 25),
     text_box(Text23, {2040, 480, 735, 285}, 3),
 };
+// clang-format on
 
 constexpr const LayoutEntry &box_of(Field field)
 {
