@@ -82,7 +82,8 @@ set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_VORLENTA-EVAL_PACKAGE_DEPENDS "libedit2")
 set(CPACK_COMPONENT_VORLENTA-EVAL_DESCRIPTION "evaluate arithmetic expressions on the command line
 vorlenta-eval evaluates arithmetic expressions given as arguments, or read
-line by line from standard input, and prints one value a line, like bc.
+line by line from files or standard input, and prints one value a line,
+like bc; a line \"name = expression\" defines a name for the lines after it.
 Numbers are read and written in the user's locale, or with a decimal point
 when asked. Faults go to standard error with a caret under their position,
 and the exit status tells a script whether every expression was evaluated
