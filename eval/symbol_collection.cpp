@@ -119,7 +119,10 @@ bool SymbolIndex::add(std::string_view name, const VariantValue &value)
         return false;
     // The entry first, then its count and the index: whatever throws leaves
     // all three as they were.
-    m_entries.push_back({std::string(name), value, symbol_operand(value, '.'), symbol_operand(value, ','), false});
+    // Only a text reads differently with the other separator.
+    const Operand point_operand = symbol_operand(value, '.');
+    const Operand comma_operand = value.is_text() ? symbol_operand(value, ',') : point_operand;
+    m_entries.push_back({std::string(name), value, point_operand, comma_operand, false});
     try {
         count_appended();
         if (size() * 2 > m_slots.size())

@@ -50,7 +50,7 @@ const Row value_rows[] = {
     {"blanks and control characters only", " \t\n", value(0)},
     {"negative base, whole exponent", "(-2)^3", value(-8)},
     {"zero to the zero", "0^0", value(1)},
-    {"sums round as doubles do", "0.1+0.2", value(0.1 + 0.2)},
+    {"literals and sums round as doubles do", "0.1+0.2+0.3*3", value(0.1 + 0.2 + 0.3 * 3)},
     {"numbers without digits on one side", "5.+.5+007", value(12.5)},
     {"a long literal rounds correctly", "0.30000000000000001665", value(0.30000000000000001665)},
     {"a symbol keeps every digit, in any case", "PI*1", value(3.14159265358979)},
