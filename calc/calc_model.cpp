@@ -99,6 +99,25 @@ void CalcModel::Command2_Click()
         m_body_mass_missing();
 }
 
+void CalcModel::convert_from(Field field)
+{
+    if (!entry_of(field).key_rule)
+        return;
+    key_down(field);
+    switch (const Quantity source = quantity_of(field)) {
+    case Quantity::Kilograms:
+        kgtolb(m_store);
+        break;
+    case Quantity::Pounds:
+        lbtokg(m_store);
+        break;
+    default:
+        m_running_source = field;
+        convert_as_left(m_store, m_body, source);
+        break;
+    }
+}
+
 void CalcModel::field_changed(Field field)
 {
     switch (quantity_of(field)) {
@@ -144,6 +163,9 @@ void CalcModel::Text11_Change()
     calculate_cycling_power(m_store, m_body);
     ffm_calculation(m_store, m_body);
     onerm_calculation(m_store, m_body);
+    // A conversion by body mass that follows the typing follows the body mass too.
+    if (m_running_source)
+        convert_from(*m_running_source);
 }
 
 void CalcModel::set_panels_enabled(bool enabled)

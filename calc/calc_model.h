@@ -16,6 +16,7 @@
 // The C++ standard library only.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,18 @@ public:
     void Command1_Click();       // lb <--> kg
     void Command2_Click();       // running speed <--> cycling power
 
+    // For a face whose converters follow the typing instead of a click (the
+    // page), after each edit of a conversion field: the other field of its
+    // panel shows the conversion from it, by the exchange button's own
+    // arithmetic in that direction and from the number as leaving the field
+    // would rewrite it (the digits of a click in the window); zero when there
+    // is nothing to convert. The arrow turns as a key press turns it. The
+    // running speed and cycling power need a body mass: without one the other
+    // field shows zero, and no message is asked for; every later change of the
+    // body mass converts again from the field typed in last. Other fields are
+    // ignored.
+    void convert_from(Field field);
+
 private:
     void field_changed(Field field);
     void Text11_Change();
@@ -80,6 +93,8 @@ private:
     std::vector<PanelsListener> m_panels_listeners;
     std::vector<CaptionListener> m_caption_listeners;
     BodyMassRequest m_body_mass_missing;
+    // The running/cycling field that convert_from converted from last.
+    std::optional<Field> m_running_source;
 };
 
 } // namespace vorlenta

@@ -29,6 +29,12 @@ Conversion convert_cyclingtorunning(TextStore &store, const BodyMass &body);
 // or the power comes out as 0.
 Conversion convert_runningtocycling(TextStore &store, const BodyMass &body);
 
+// For converters that follow the typing: the conversion from the source
+// field (RunningSpeed or CyclingPower) to the other one, from its number as
+// leaving the field would rewrite it, so that the digits are those of a click
+// after the field was left. A source that holds no number writes nothing.
+Conversion convert_as_left(TextStore &store, const BodyMass &body, Quantity source);
+
 // The click on Command2: a running speed of 0 converts power to speed, any
 // other speed to power. A key press in one field zeroes the other, so this
 // converts from the field typed in last. A speed that is no number yet (empty

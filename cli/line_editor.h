@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vorlenta::cli {
 
@@ -15,27 +16,26 @@ public:
     // Nothing when libedit cannot be loaded; the caller then reads plainly.
     // The history of earlier sessions comes from `history_file` (none: "").
     static std::unique_ptr<LineEditor> open(const char *prompt, std::string history_file);
-    ~LineEditor(); // keeps the history in its file
+    ~LineEditor(); // adds the lines of this session to the history file
 
     LineEditor(const LineEditor &) = delete;
     LineEditor &operator=(const LineEditor &) = delete;
 
     // The next line, without its newline; false at the end of the input
-    // (Ctrl-D on an empty line).
+    // (Ctrl-D on an empty line) and when a signal interrupted the reading,
+    // which then drops the line being typed. libedit's own handlers put the
+    // terminal back in order on Ctrl-Z and redraw the line on fg.
     bool next(std::string &line);
-
-    // $XDG_STATE_HOME/vorlenta/eval_history (~/.local/state/… by default),
-    // creating its folder; "" when there is no home to keep it in.
-    static std::string default_history_file();
 
 private:
     struct Library;
     LineEditor(std::unique_ptr<Library> library, const char *prompt, std::string history_file);
+    std::string save_history() const;
 
     std::unique_ptr<Library> m_library;
     const char *m_prompt;
     std::string m_history_file;
-    std::string m_last; // the newest history entry, not repeated
+    std::vector<std::string> m_added; // this session's lines, for the history file
 };
 
 } // namespace vorlenta::cli

@@ -46,7 +46,7 @@ LineResult LineEvaluator::too_long()
             std::string(fault_words(eval_errors::ExpressionTooLong).brief) + " (32,766 characters at most)"};
 }
 
-LineResult LineEvaluator::evaluate(std::string_view bytes)
+std::optional<LineResult> LineEvaluator::unreadable(std::string_view bytes)
 {
     // A character takes at least one byte: a shorter text cannot be too long.
     using text::characters_before;
@@ -56,13 +56,20 @@ LineResult LineEvaluator::evaluate(std::string_view bytes)
     const std::size_t nul = bytes.find('\0');
     const std::size_t invalid = text::first_invalid_utf8(bytes.substr(0, nul));
     if (invalid != std::string_view::npos)
-        return {Outcome::SyntaxFault, "Invalid UTF-8", characters_before(bytes, invalid) + 1};
+        return LineResult{Outcome::SyntaxFault, "Invalid UTF-8", characters_before(bytes, invalid) + 1};
     if (nul != std::string_view::npos)
-        return {Outcome::SyntaxFault, "NUL byte in the line", characters_before(bytes, nul) + 1};
+        return LineResult{Outcome::SyntaxFault, "NUL byte in the line", characters_before(bytes, nul) + 1};
+    return std::nullopt;
+}
+
+LineResult LineEvaluator::evaluate(std::string_view bytes)
+{
+    if (std::optional<LineResult> fault = unreadable(bytes))
+        return std::move(*fault);
 
     EvalResult result = m_eval.evaluate(bytes);
     if (result.ok())
-        return {Outcome::Value, number_text(result.value, decimal_separator())};
+        return {Outcome::Value, number_text(result.value, decimal_separator()), 0, {}, result.value};
     if (result.number == eval_errors::SyntaxFault)
         return syntax_fault(bytes, std::move(result));
     return {Outcome::ArithmeticFault, arithmetic_words(result)};

@@ -4,6 +4,7 @@
 // One expression of the command line, from its bytes to its value or its
 // fault: what the program does for every argument and every input line.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@
 namespace vorlenta::cli {
 
 enum class Outcome {
-    Value,           // `text` is the value in the notation
+    Value,           // `value`, and `text` its text in the notation
     SyntaxFault,     // `text` is the message, `position` its 1-based place
     ArithmeticFault, // `text` says what went wrong; `position` is 0
 };
@@ -22,6 +23,7 @@ struct LineResult {
     std::string text;
     int position = 0;
     std::string hint = {}; // after the position: "; use --point for '.'"
+    double value = 0.0;
 };
 
 // Expressions of this many characters or more cannot be evaluated.
@@ -42,6 +44,10 @@ public:
 
     // The fault of a line that was too long to be kept whole.
     static LineResult too_long();
+
+    // The fault of bytes that no expression can be, whatever they hold: too
+    // long, invalid UTF-8 or a NUL byte; nothing for others.
+    static std::optional<LineResult> unreadable(std::string_view bytes);
 
 private:
     LineResult syntax_fault(std::string_view bytes, EvalResult &&result) const;

@@ -22,8 +22,12 @@ bool LineReader::fill()
             m_end = std::size_t(got);
             return true;
         }
-        if (got < 0 && errno == EINTR)
-            continue;
+        if (got < 0 && errno == EINTR) {
+            if (!m_stop_on_signals)
+                continue;
+            m_interrupted = true;
+            return false;
+        }
         m_error = got < 0 ? errno : 0;
         m_eof = true;
         return false;
@@ -36,9 +40,15 @@ bool LineReader::next(std::string &line, bool &cut)
     cut = false;
     bool any = false;
     m_newline = false;
+    m_interrupted = false;
     for (;;) {
-        if (m_begin == m_end && (m_eof || !fill()))
+        if (m_begin == m_end && (m_eof || !fill())) {
+            if (m_interrupted) {
+                line.clear();
+                return false;
+            }
             break;
+        }
         any = true;
         const char *start = m_buffer.data() + m_begin;
         const auto *newline = static_cast<const char *>(std::memchr(start, '\n', m_end - m_begin));

@@ -16,8 +16,12 @@ public:
     LineReader(int fd, std::size_t max_line_bytes);
 
     // The next line without its "\n" (and without a "\r" before it); false at
-    // the end of the input or on a read error (see failed()).
+    // the end of the input, on a read error (see failed()) and, once
+    // stop_on_signals() was called, when a signal interrupts a read (see
+    // interrupted()): the line read so far is then dropped.
     bool next(std::string &line, bool &cut);
+    void stop_on_signals() { m_stop_on_signals = true; }
+    bool interrupted() const { return m_interrupted; }
     bool failed() const { return m_error != 0; }
     int error() const { return m_error; } // the errno of the failed read
     // Whether the last line read ended in "\n" rather than at the end of the input.
@@ -34,6 +38,8 @@ private:
     bool m_eof = false;
     int m_error = 0;
     bool m_newline = false;
+    bool m_stop_on_signals = false;
+    bool m_interrupted = false;
 };
 
 } // namespace vorlenta::cli

@@ -1,41 +1,23 @@
 // SPDX-License-Identifier: MIT
-// vorlenta-eval: evaluates expressions given as arguments or read line by
-// line from standard input, one value a line.
+// vorlenta-eval: evaluates expressions given as arguments, or read line by
+// line from files or standard input, one value a line.
 
 #include <cctype>
-#include <cerrno>
 #include <csignal>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 #include <string>
 
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include "cli/fault_report.h"
 #include "cli/help_text.h"
-#include "cli/line_editor.h"
-#include "cli/line_evaluation.h"
-#include "cli/line_reader.h"
+#include "cli/inputs.h"
 #include "cli/number_text.h"
 #include "cli/options.h"
+#include "cli/run.h"
 
 using namespace vorlenta;
 using namespace vorlenta::cli;
 
 namespace {
-
-// A character takes at most 4 bytes of UTF-8 (an invalid byte counts as one
-// character), so a longer line is too long to evaluate whatever it holds: it
-// is cut here, not stored.
-constexpr std::size_t max_line_bytes = 4 * std::size_t(too_many_characters);
-
-enum Status { Success = 0, UsageOrIo = 1, SyntaxStatus = 2, ArithmeticStatus = 3 };
-
-void write_error(const std::string &text)
-{
-    std::fwrite(text.data(), 1, text.size(), stderr);
-}
 
 int usage_error(const std::string &message)
 {
@@ -43,132 +25,30 @@ int usage_error(const std::string &message)
     return UsageOrIo;
 }
 
-// After a failed write: a reader that stopped reading (| head -1) is a clean
-// stop; any other failure is reported, and false.
-bool output_gone_quietly(bool &closed)
+// `vorlenta-eval in.txt` reads "in.txt" as an expression.
+bool names_a_file(const std::string &argument)
 {
-    closed = true;
-    if (errno == EPIPE)
-        return true;
-    write_error(std::string("vorlenta-eval: cannot write the output: ") + std::strerror(errno) + "\n");
-    return false;
+    struct stat status {};
+    return ::stat(argument.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-class Run {
-public:
-    explicit Run(bool point) : m_line(point) {}
-
-    LineEvaluator &line() { return m_line; }
-    int status() const { return m_status; }
-    bool output_closed() const { return m_output_closed; }
-
-    // False once standard output is gone: there is no one to answer.
-    bool handle(std::string_view bytes, std::string_view where, bool cut)
-    {
-        const LineResult result = cut ? LineEvaluator::too_long() : m_line.evaluate(bytes);
-        switch (result.outcome) {
-        case Outcome::Value:
-            m_value = result.text;
-            m_value += '\n';
-            if (std::fwrite(m_value.data(), 1, m_value.size(), stdout) != m_value.size())
-                return output_failed();
-            // A person waits for each answer, also through | tee.
-            return !m_interactive || finish();
-        case Outcome::SyntaxFault:
-            m_status = SyntaxStatus;
-            break;
-        case Outcome::ArithmeticFault:
-            if (m_status != SyntaxStatus)
-                m_status = ArithmeticStatus;
-            break;
-        }
-        if (std::fflush(stdout) != 0) // the values before a fault come before its report
-            return output_failed();
-        write_error(fault_report(where, bytes, result));
-        return true;
-    }
-
-    bool finish() { return std::fflush(stdout) == 0 || output_failed(); }
-    void set_interactive() { m_interactive = true; }
-
-private:
-    bool output_failed()
-    {
-        if (!output_gone_quietly(m_output_closed))
-            m_status = UsageOrIo;
-        return false;
-    }
-
-    LineEvaluator m_line;
-    std::string m_value;
-    int m_status = Success;
-    bool m_output_closed = false;
-    bool m_interactive = false;
-};
-
-bool is_blank(std::string_view line)
+// Evaluates the arguments and reads the files in turn. False when the run
+// cannot go on.
+bool read_inputs(Run &run, const std::vector<Input> &inputs)
 {
-    return line.find_first_not_of(" \t\r\v\f") == std::string_view::npos;
-}
-
-std::string line_label(long number)
-{
-    return "line " + std::to_string(number) + ": ";
-}
-
-// A person at the terminal: lines edited with libedit when it is there.
-void read_terminal(Run &run, LineEditor &editor)
-{
-    std::string line;
-    for (long number = 1; editor.next(line); ++number)
-        if (!is_blank(line) && !run.handle(line, line_label(number), line.size() > max_line_bytes))
-            return;
-    std::fputs("\n", stderr);
-}
-
-int read_standard_input(Run &run)
-{
-    const bool prompt = ::isatty(STDIN_FILENO) && ::isatty(STDERR_FILENO);
-    if (prompt) {
-        run.set_interactive();
-        if (auto editor = LineEditor::open("> ", LineEditor::default_history_file())) {
-            read_terminal(run, *editor);
-            return run.status();
-        }
-    }
-    LineReader reader(STDIN_FILENO, max_line_bytes);
-    std::string line;
-    bool cut = false;
-    for (long number = 1;; ++number) {
-        if (prompt)
-            std::fputs("> ", stderr);
-        if (!reader.next(line, cut))
-            break;
-        if (!cut && is_blank(line))
+    for (const Input &input : inputs) {
+        if (input.file) {
+            if (!read_file(run, input.text))
+                return false;
             continue;
-        // Ctrl-D in the middle of a line ends it without a newline: the
-        // answer starts on a line of its own all the same.
-        if (prompt && !reader.newline())
-            std::fputs("\n", stderr);
-        if (!run.handle(line, line_label(number), cut))
-            return run.status();
+        }
+        if (!run.handle(input.text, "", false))
+            return false;
+        if (run.last_line_status() == SyntaxStatus && names_a_file(input.text))
+            write_error("vorlenta-eval: hint: to read the expressions in the file " + input.text + ", use -f "
+                        + input.text + "\n");
     }
-    if (prompt)
-        std::fputs("\n", stderr);
-    if (reader.failed()) {
-        write_error(std::string("vorlenta-eval: cannot read the input: ") + std::strerror(reader.error()) + "\n");
-        return UsageOrIo;
-    }
-    return run.status();
-}
-
-int print(const char *text)
-{
-    bool closed = false;
-    const std::size_t size = std::strlen(text);
-    if (std::fwrite(text, 1, size, stdout) == size && std::fflush(stdout) == 0)
-        return Success;
-    return output_gone_quietly(closed) ? Success : UsageOrIo;
+    return true;
 }
 
 std::string define_symbols(const Options &options, LineEvaluator &line)
@@ -207,21 +87,15 @@ int main(int argc, char *argv[])
     if (options.help)
         return print(help_text);
     if (options.version)
-        return print("vorlenta-eval " VORLENTA_VERSION "\n");
+        return print("vorlenta-eval " VORLENTA_VERSION "\nlibvorlenta-eval " VORLENTA_EVAL_VERSION "\n");
 
     Run run(options.point);
-    if (const std::string problem = define_symbols(options, run.line()); !problem.empty())
+    if (const std::string problem = define_symbols(options, run.session().line()); !problem.empty())
         return usage_error(problem);
 
-    if (options.expressions.empty()) {
-        const int status = read_standard_input(run);
-        if (!run.output_closed())
-            run.finish();
-        return status == UsageOrIo ? status : run.status();
-    }
-    for (const std::string &expression : options.expressions)
-        if (!run.handle(expression, "", false))
-            return run.status();
+    const bool more = options.inputs.empty() ? read_standard_input(run) : read_inputs(run, options.inputs);
+    if (!more && run.output_closed())
+        return run.status();
     run.finish();
     return run.status();
 }

@@ -33,7 +33,7 @@ std::string parse_options(int argc, char *argv[], Options &options)
             if (is_blank(argument))
                 return "argument " + std::to_string(i) + " is empty: give an expression, "
                        "or none to read standard input";
-            options.expressions.emplace_back(argument);
+            options.inputs.push_back({false, std::string(argument)});
         } else if (argument == "--") {
             only_expressions = true;
         } else if (argument == "-h" || argument == "--help") {
@@ -46,6 +46,14 @@ std::string parse_options(int argc, char *argv[], Options &options)
             if (i + 1 == argc)
                 return std::string(argument) + " needs NAME=VALUE";
             options.defines.push_back({std::string(argument), argv[++i]});
+        } else if (argument == "-f" || argument == "--file") {
+            if (i + 1 == argc || argv[i + 1][0] == '\0')
+                return std::string(argument) + " needs FILE";
+            options.inputs.push_back({true, argv[++i]});
+        } else if (argument.starts_with("--file=")) {
+            if (argument.size() == 7)
+                return "--file needs FILE";
+            options.inputs.push_back({true, std::string(argument.substr(7))});
         } else if (argument.starts_with("-D")) {
             options.defines.push_back({"-D", std::string(argument.substr(2))});
         } else if (argument.starts_with("--define=")) {

@@ -13,12 +13,18 @@ struct Define {
     std::string definition; // NAME=VALUE, as given
 };
 
+// An expression given as an argument, or a file of them (-f).
+struct Input {
+    bool file = false;
+    std::string text; // the expression's bytes, or the file's name
+};
+
 struct Options {
     bool help = false;
     bool version = false;
     bool point = false; // "." notation whatever the locale
     std::vector<Define> defines; // in order
-    std::vector<std::string> expressions; // bytes as given
+    std::vector<Input> inputs; // in order
 };
 
 // Fills `options`; on a usage error returns its message, naming the argument.

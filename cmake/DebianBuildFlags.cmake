@@ -4,8 +4,10 @@
 # bindnow) and format checks. dpkg-buildflags gives them, honouring
 # DEB_BUILD_MAINT_OPTIONS (hardening=+all unless the environment sets it) and
 # DEB_*FLAGS_APPEND. On by default where dpkg-buildflags exists, for builds
-# that optimise (fortified calls need it) and are not sanitized: the build the
-# packages come from. Include it before the first add_subdirectory.
+# that optimise (fortified calls need it) and are not sanitized, so that the
+# tests run on binaries built as the packages' are. The package build (debian/)
+# turns it off: dh hands the same flags to CMake itself. Include it before the
+# first add_subdirectory.
 find_program(VORLENTA_DPKG_BUILDFLAGS dpkg-buildflags DOC "Debian's build flags (Debian package dpkg-dev)")
 set(debian_flags_default OFF)
 if(VORLENTA_DPKG_BUILDFLAGS AND NOT VORLENTA_SANITIZE AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize"

@@ -16,7 +16,7 @@ fail() {
     echo "build-web.sh: $*" >&2
     exit 1
 }
-for tool in em++ python3 rsvg-convert gzip; do
+for tool in em++ python3 rsvg-convert pngquant gzip; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
 done
 
@@ -81,20 +81,25 @@ cp "$root/web/manifest.webmanifest" "$staged/"
 } >"$staged/main.js"
 ! grep -nE '^(import|export) ' "$staged/main.js" || fail "main.js: an import or export the join cannot take"
 cp "$root/app/resources/vorlenta.svg" "$staged/icon.svg"
+# The icon has a handful of colours: a palette of 64 keeps it as it is at a
+# third of the bytes, which a first visit transfers.
 for size in 192; do
-    rsvg-convert -w "$size" -h "$size" "$root/app/resources/vorlenta.svg" -o "$staged/icon-$size.png"
+    rsvg-convert -w "$size" -h "$size" "$root/app/resources/vorlenta.svg" -o "$work/icon-$size.png"
+    pngquant --strip --speed 1 --output "$staged/icon-$size.png" 64 "$work/icon-$size.png"
 done
-# The help pages, one per language, served beside the page.
-"$root/scripts/help-pages.sh" "$staged/help" >/dev/null
+# The page's help pages, one per language, served beside the page.
+"$root/scripts/help-pages.sh" "$staged/help" "$web_address" "$root/docs/help/page" >/dev/null
 
 # The service worker stores every file of this build under a version that
-# changes with any of them.
+# changes with any of them; the page names that version in every file it asks
+# for (digested before it is written in).
 files=$(cd "$staged" && find . -type f ! -name sw.js | sed 's|^\./||' | LC_ALL=C sort)
 version=$(cd "$staged" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
 list="'./'"
 for file in $files; do
     list+=", '$file'"
 done
+sed -i "s|@VERSION@|$version|g" "$staged/index.html" "$staged/main.js"
 sed -e "s|@VERSION@|$version|" -e "s|@FILES@|$list|" "$root/web/sw.js" >"$staged/sw.js"
 ! grep -q '@[A-Z_]*@' "$staged/sw.js" "$staged/index.html" || fail "a placeholder was left unfilled"
 

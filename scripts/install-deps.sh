@@ -18,7 +18,8 @@ if [ "${1:-all}" != run ]; then
         libgtest-dev libbenchmark-dev libmuparser-dev
         clang libclang-rt-14-dev
         xvfb xauth x11-utils xdotool
-        dpkg-dev file desktop-file-utils appstream tidy lintian
+        build-essential dpkg-dev debhelper lintian autopkgtest diffoscope-minimal
+        file desktop-file-utils appstream tidy
         galculator dbus-daemon libx11-dev
         groff man-db time valgrind locales
         libedit2 tmux bc hyperfine python3
@@ -26,8 +27,8 @@ if [ "${1:-all}" != run ]; then
     )
 fi
 # The page: Debian's emscripten compiles the model to WebAssembly (with its
-# python3 and node).
-[ "${1:-all}" = run ] || packages+=(emscripten)
+# python3 and node); pngquant makes the page's icon small.
+[ "${1:-all}" = run ] || packages+=(emscripten pngquant)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -243,4 +243,143 @@
         <translation>%1 öffnen</translation>
     </message>
 </context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Body and strength</source>
+        <translation>Körper und Kraft</translation>
+    </message>
+    <message>
+        <source>Power and speed</source>
+        <translation>Leistung und Tempo</translation>
+    </message>
+    <message>
+        <source>Kilograms and pounds</source>
+        <translation>Kilogramm und Pfund</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>Kilogramm (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>Pfund (lb)</translation>
+    </message>
+    <message>
+        <source>Fat-free mass</source>
+        <translation>Fettfreie Masse</translation>
+    </message>
+    <message>
+        <source>Body fat (%)</source>
+        <translation>Körperfett (%)</translation>
+    </message>
+    <message>
+        <source>Fat-free mass (kg)</source>
+        <translation>Fettfreie Masse (kg)</translation>
+    </message>
+    <message>
+        <source>Target body fat (%)</source>
+        <translation>Ziel-Körperfett (%)</translation>
+    </message>
+    <message>
+        <source>Target body mass (kg)</source>
+        <translation>Zielgewicht (kg)</translation>
+    </message>
+    <message>
+        <source>One-rep max (1RM)</source>
+        <translation>Maximalkraft (1RM)</translation>
+    </message>
+    <message>
+        <source>Load (kg)</source>
+        <translation>Last (kg)</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>1RM (kg)</source>
+        <translation>1RM (kg)</translation>
+    </message>
+    <message>
+        <source>1RM per kg body mass</source>
+        <translation>1RM pro kg Gewicht</translation>
+    </message>
+    <message>
+        <source>Distance 1 (m)</source>
+        <translation>Strecke 1 (m)</translation>
+    </message>
+    <message>
+        <source>Time 1 (s)</source>
+        <translation>Zeit 1 (s)</translation>
+    </message>
+    <message>
+        <source>Distance 2 (m)</source>
+        <translation>Strecke 2 (m)</translation>
+    </message>
+    <message>
+        <source>Time 2 (s)</source>
+        <translation>Zeit 2 (s)</translation>
+    </message>
+    <message>
+        <source>Cycling power</source>
+        <translation>Radleistung</translation>
+    </message>
+    <message>
+        <source>Speed (km/h)</source>
+        <translation>Tempo (km/h)</translation>
+    </message>
+    <message>
+        <source>Bike mass (kg)</source>
+        <translation>Radgewicht (kg)</translation>
+    </message>
+    <message>
+        <source>Power (W)</source>
+        <translation>Leistung (W)</translation>
+    </message>
+    <message>
+        <source>Power per kg (W/kg)</source>
+        <translation>Leistung pro kg (W/kg)</translation>
+    </message>
+    <message>
+        <source>Running speed and cycling power</source>
+        <translation>Laufgeschwindigkeit und Radleistung</translation>
+    </message>
+    <message>
+        <source>Cycling power (W)</source>
+        <translation>Radleistung (W)</translation>
+    </message>
+    <message>
+        <source>Needs a body mass above 0 kg.</source>
+        <translation>Braucht ein Gewicht über 0 kg.</translation>
+    </message>
+    <message>
+        <source>Enter the body mass</source>
+        <translation>Gewicht eingeben</translation>
+    </message>
+    <message>
+        <source>Change the sign of the grade</source>
+        <translation>Vorzeichen der Steigung wechseln</translation>
+    </message>
+    <message>
+        <source>No network: the calculator loads as soon as the connection is back. What you type is kept.</source>
+        <translation>Kein Netz: Der Rechner lädt, sobald die Verbindung wieder steht. Ihre Eingaben bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page; if that does not help, update your browser or try another one.</source>
+        <translation>Der Rechner konnte nicht geladen werden. Laden Sie die Seite neu; hilft das nicht, aktualisieren Sie den Browser oder nehmen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>A new version of Vorlenta is ready.</source>
+        <translation>Eine neue Version von Vorlenta ist bereit.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Vorlenta developers</source>
+        <translation>Copyright © 2026 die Vorlenta-Entwickler</translation>
+    </message>
+</context>
 </TS>

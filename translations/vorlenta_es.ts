@@ -243,4 +243,143 @@
         <translation>Abrir %1</translation>
     </message>
 </context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Body and strength</source>
+        <translation>Cuerpo y fuerza</translation>
+    </message>
+    <message>
+        <source>Power and speed</source>
+        <translation>Potencia y velocidad</translation>
+    </message>
+    <message>
+        <source>Kilograms and pounds</source>
+        <translation>Kilogramos y libras</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>Kilogramos (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>Libras (lb)</translation>
+    </message>
+    <message>
+        <source>Fat-free mass</source>
+        <translation>Masa libre de grasa</translation>
+    </message>
+    <message>
+        <source>Body fat (%)</source>
+        <translation>Grasa corporal (%)</translation>
+    </message>
+    <message>
+        <source>Fat-free mass (kg)</source>
+        <translation>Masa libre de grasa (kg)</translation>
+    </message>
+    <message>
+        <source>Target body fat (%)</source>
+        <translation>Grasa corporal objetivo (%)</translation>
+    </message>
+    <message>
+        <source>Target body mass (kg)</source>
+        <translation>Peso objetivo (kg)</translation>
+    </message>
+    <message>
+        <source>One-rep max (1RM)</source>
+        <translation>Repetición máxima (1RM)</translation>
+    </message>
+    <message>
+        <source>Load (kg)</source>
+        <translation>Carga (kg)</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>1RM (kg)</source>
+        <translation>1RM (kg)</translation>
+    </message>
+    <message>
+        <source>1RM per kg body mass</source>
+        <translation>1RM por kg de peso</translation>
+    </message>
+    <message>
+        <source>Distance 1 (m)</source>
+        <translation>Distancia 1 (m)</translation>
+    </message>
+    <message>
+        <source>Time 1 (s)</source>
+        <translation>Tiempo 1 (s)</translation>
+    </message>
+    <message>
+        <source>Distance 2 (m)</source>
+        <translation>Distancia 2 (m)</translation>
+    </message>
+    <message>
+        <source>Time 2 (s)</source>
+        <translation>Tiempo 2 (s)</translation>
+    </message>
+    <message>
+        <source>Cycling power</source>
+        <translation>Potencia en bici</translation>
+    </message>
+    <message>
+        <source>Speed (km/h)</source>
+        <translation>Velocidad (km/h)</translation>
+    </message>
+    <message>
+        <source>Bike mass (kg)</source>
+        <translation>Peso de la bici (kg)</translation>
+    </message>
+    <message>
+        <source>Power (W)</source>
+        <translation>Potencia (W)</translation>
+    </message>
+    <message>
+        <source>Power per kg (W/kg)</source>
+        <translation>Potencia por kg (W/kg)</translation>
+    </message>
+    <message>
+        <source>Running speed and cycling power</source>
+        <translation>Velocidad de carrera y potencia en bici</translation>
+    </message>
+    <message>
+        <source>Cycling power (W)</source>
+        <translation>Potencia en bici (W)</translation>
+    </message>
+    <message>
+        <source>Needs a body mass above 0 kg.</source>
+        <translation>Necesita un peso mayor que 0 kg.</translation>
+    </message>
+    <message>
+        <source>Enter the body mass</source>
+        <translation>Introducir el peso</translation>
+    </message>
+    <message>
+        <source>Change the sign of the grade</source>
+        <translation>Cambiar el signo de la pendiente</translation>
+    </message>
+    <message>
+        <source>No network: the calculator loads as soon as the connection is back. What you type is kept.</source>
+        <translation>Sin red: la calculadora se carga en cuanto vuelva la conexión. Lo que escriba se conserva.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page; if that does not help, update your browser or try another one.</source>
+        <translation>No se pudo cargar la calculadora. Recargue la página; si no basta, actualice el navegador o pruebe con otro.</translation>
+    </message>
+    <message>
+        <source>A new version of Vorlenta is ready.</source>
+        <translation>Hay una nueva versión de Vorlenta.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Vorlenta developers</source>
+        <translation>Copyright © 2026 los desarrolladores de Vorlenta</translation>
+    </message>
+</context>
 </TS>

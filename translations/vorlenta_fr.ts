@@ -243,4 +243,143 @@
         <translation>Ouvrir %1</translation>
     </message>
 </context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Body and strength</source>
+        <translation>Corps et force</translation>
+    </message>
+    <message>
+        <source>Power and speed</source>
+        <translation>Puissance et vitesse</translation>
+    </message>
+    <message>
+        <source>Kilograms and pounds</source>
+        <translation>Kilogrammes et livres</translation>
+    </message>
+    <message>
+        <source>Kilograms (kg)</source>
+        <translation>Kilogrammes (kg)</translation>
+    </message>
+    <message>
+        <source>Pounds (lb)</source>
+        <translation>Livres (lb)</translation>
+    </message>
+    <message>
+        <source>Fat-free mass</source>
+        <translation>Masse maigre</translation>
+    </message>
+    <message>
+        <source>Body fat (%)</source>
+        <translation>Masse grasse (%)</translation>
+    </message>
+    <message>
+        <source>Fat-free mass (kg)</source>
+        <translation>Masse maigre (kg)</translation>
+    </message>
+    <message>
+        <source>Target body fat (%)</source>
+        <translation>Masse grasse visée (%)</translation>
+    </message>
+    <message>
+        <source>Target body mass (kg)</source>
+        <translation>Poids visé (kg)</translation>
+    </message>
+    <message>
+        <source>One-rep max (1RM)</source>
+        <translation>Charge maximale (1RM)</translation>
+    </message>
+    <message>
+        <source>Load (kg)</source>
+        <translation>Charge (kg)</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>1RM (kg)</source>
+        <translation>1RM (kg)</translation>
+    </message>
+    <message>
+        <source>1RM per kg body mass</source>
+        <translation>1RM par kg de poids</translation>
+    </message>
+    <message>
+        <source>Distance 1 (m)</source>
+        <translation>Distance 1 (m)</translation>
+    </message>
+    <message>
+        <source>Time 1 (s)</source>
+        <translation>Temps 1 (s)</translation>
+    </message>
+    <message>
+        <source>Distance 2 (m)</source>
+        <translation>Distance 2 (m)</translation>
+    </message>
+    <message>
+        <source>Time 2 (s)</source>
+        <translation>Temps 2 (s)</translation>
+    </message>
+    <message>
+        <source>Cycling power</source>
+        <translation>Puissance vélo</translation>
+    </message>
+    <message>
+        <source>Speed (km/h)</source>
+        <translation>Vitesse (km/h)</translation>
+    </message>
+    <message>
+        <source>Bike mass (kg)</source>
+        <translation>Poids du vélo (kg)</translation>
+    </message>
+    <message>
+        <source>Power (W)</source>
+        <translation>Puissance (W)</translation>
+    </message>
+    <message>
+        <source>Power per kg (W/kg)</source>
+        <translation>Puissance par kg (W/kg)</translation>
+    </message>
+    <message>
+        <source>Running speed and cycling power</source>
+        <translation>Vitesse de course et puissance vélo</translation>
+    </message>
+    <message>
+        <source>Cycling power (W)</source>
+        <translation>Puissance vélo (W)</translation>
+    </message>
+    <message>
+        <source>Needs a body mass above 0 kg.</source>
+        <translation>Il faut un poids supérieur à 0 kg.</translation>
+    </message>
+    <message>
+        <source>Enter the body mass</source>
+        <translation>Saisir le poids</translation>
+    </message>
+    <message>
+        <source>Change the sign of the grade</source>
+        <translation>Changer le signe de la pente</translation>
+    </message>
+    <message>
+        <source>No network: the calculator loads as soon as the connection is back. What you type is kept.</source>
+        <translation>Pas de réseau : le calculateur se charge dès que la connexion revient. Vos saisies sont conservées.</translation>
+    </message>
+    <message>
+        <source>The calculator could not be loaded. Reload the page; if that does not help, update your browser or try another one.</source>
+        <translation>Impossible de charger le calculateur. Rechargez la page ; si cela ne suffit pas, mettez le navigateur à jour ou essayez-en un autre.</translation>
+    </message>
+    <message>
+        <source>A new version of Vorlenta is ready.</source>
+        <translation>Une nouvelle version de Vorlenta est prête.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Vorlenta developers</source>
+        <translation>Copyright © 2026 les développeurs de Vorlenta</translation>
+    </message>
+</context>
 </TS>

@@ -3,9 +3,10 @@
 // UTF-8 texts, exported from the WebAssembly module (no JavaScript glue).
 //
 // Each action returns what it changed, as bits: bit n-1 for the field Textn
-// whose text changed, then the panels' enabled state, an exchange button's
-// caption and a request for the "body mass first" message. The page reads the
-// new state for those bits alone and mirrors it; it never computes.
+// whose text changed, then the panels' enabled state and an exchange button's
+// caption. The page reads the new state for those bits alone and mirrors it;
+// it never computes. Its converters follow the typing, so it clicks no
+// exchange button and presses no key into a field.
 
 #include <cstdint>
 #include <memory>
@@ -23,7 +24,6 @@ using namespace vorlenta;
 
 constexpr std::uint32_t panels_bit = 1u << field_count;
 constexpr std::uint32_t caption_bit = 1u << (field_count + 1);
-constexpr std::uint32_t body_mass_bit = 1u << (field_count + 2);
 
 struct Page {
     explicit Page(Notation notation) : model(std::move(notation))
@@ -31,7 +31,6 @@ struct Page {
         model.store().add_change_listener([this](Field field) { changes |= 1u << index_of(field); });
         model.on_panels_changed([this](bool) { changes |= panels_bit; });
         model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= caption_bit; });
-        model.on_body_mass_missing([this] { changes |= body_mass_bit; });
     }
 
     std::uint32_t take_changes() { return std::exchange(changes, 0u); }
@@ -101,31 +100,19 @@ EMSCRIPTEN_KEEPALIVE std::uint32_t vl_start()
     return page->take_changes();
 }
 
-// The user changed the field's text to the one in the buffer (NUL-ended).
+// The user changed the field's text to the one in the buffer (NUL-ended); a
+// conversion field converts from it.
 EMSCRIPTEN_KEEPALIVE std::uint32_t vl_edit(int field)
 {
-    return on_field(field, [](Field f) { page->model.store().set_text(f, incoming.c_str()); });
+    return on_field(field, [](Field f) {
+        page->model.store().set_text(f, incoming.c_str());
+        page->model.convert_from(f);
+    });
 }
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t vl_leave(int field)
 {
     return on_field(field, [](Field f) { page->model.leave(f); });
-}
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t vl_key_down(int field)
-{
-    return on_field(field, [](Field f) { page->model.key_down(f); });
-}
-
-EMSCRIPTEN_KEEPALIVE std::uint32_t vl_click(int button)
-{
-    if (!page)
-        return 0;
-    if (button_of(button) == ExchangeButton::Command1)
-        page->model.Command1_Click();
-    else
-        page->model.Command2_Click();
-    return page->take_changes();
 }
 
 // The field's text, NUL-ended; valid until the next action.
@@ -143,6 +130,12 @@ EMSCRIPTEN_KEEPALIVE const char *vl_caption(int button)
 EMSCRIPTEN_KEEPALIVE int vl_panels_enabled()
 {
     return page && page->model.panels_enabled();
+}
+
+// Whether the running speed and cycling power lack a body mass to convert by.
+EMSCRIPTEN_KEEPALIVE int vl_body_mass_missing()
+{
+    return !page || page->model.body_mass().missing();
 }
 
 // Whether the panel FrameN is one of those that need a body mass.

@@ -28,8 +28,10 @@ import xml.etree.ElementTree as ET
 # accessible name, data-s-title the tooltip, data-s-help the help page's href.
 KEY_ATTRIBUTE = re.compile(r'\bdata-s(?:-(label|title|help))?="([^"]+)"')
 ELEMENT = re.compile(r'<([a-z0-9]+)\b([^>]*)>')
-# Only texts of these contexts reach the page.
-CONTEXTS = ("StringTable", "frm_calc")
+# Only texts of these contexts reach the page. "Page" holds the page's own
+# words, which no C++ source carries: lupdate marks them vanished, and that
+# mark means nothing here.
+CONTEXTS = ("StringTable", "frm_calc", "Page")
 
 
 def fail(message):
@@ -58,7 +60,8 @@ def read_ts(path):
             if not key or translation is None:
                 continue
             english[key] = without_access_keys(source)
-            usable = translation.get("type") not in ("unfinished", "vanished", "obsolete")
+            unusable = ("unfinished",) if name == "Page" else ("unfinished", "vanished", "obsolete")
+            usable = translation.get("type") not in unusable
             if usable and translation.text:
                 translated[key] = without_access_keys(translation.text)
     return language, english, translated
@@ -88,7 +91,7 @@ def fill(template, english, keys_used, web_address):
             continue
         extra, content = "", None
         for kind, key in keys:
-            text = text_for(key)
+            text = text_for(html.unescape(key))
             if kind == "label":
                 extra += f' aria-label="{html.escape(text)}"'
             elif kind == "title":
@@ -124,17 +127,20 @@ def main():
     if not languages:
         fail(f"no .ts files in {translations}")
 
+    # The copyright line is the build's; the .ts files may translate it.
+    english.setdefault(copyright_line, copyright_line)
+    template = pathlib.Path(template_path).read_text(encoding="utf-8")
+    template = template.replace('data-s="@COPYRIGHT@"', f'data-s="{html.escape(copyright_line)}"')
     keys_used = set()
-    page = fill(pathlib.Path(template_path).read_text(encoding="utf-8"), english, keys_used, web_address)
+    page = fill(template, english, keys_used, web_address)
     style = pathlib.Path(stylesheet).read_bytes()
     if b"</" in style:
         fail(f"{stylesheet} cannot stand inside a <style> element")
     digest = base64.b64encode(hashlib.sha256(style).digest()).decode()
     page = (page.replace("@STYLE_SHA256@", digest)
                 .replace("@STYLE@", style.decode("utf-8"))
-                .replace("@WEB_ADDRESS@", html.escape(web_address))
-                .replace("@COPYRIGHT@", html.escape(copyright_line, quote=False)))
-    if re.search(r"@[A-Z_]+@", page):
+                .replace("@WEB_ADDRESS@", html.escape(web_address)))
+    if re.search(r"@(?!VERSION@)[A-Z_]+@", page):
         fail("index.html keeps a placeholder")
     pathlib.Path(page_out).write_text(page, encoding="utf-8")
 

@@ -3,24 +3,46 @@
 // it: texts cross as UTF-8, and every action answers with what it changed.
 
 // Bits of an action's answer: bit n-1 for the field Textn whose text changed,
-// then these three.
+// then these two.
 export const FIELD_COUNT = 23;
 export const PANELS_CHANGED = 1 << FIELD_COUNT;
 export const CAPTION_CHANGED = 1 << (FIELD_COUNT + 1);
-export const BODY_MASS_MISSING = 1 << (FIELD_COUNT + 2);
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
+// Why the model did not load, and whether trying again may mend it: a
+// network that failed may come back; a missing file or a module that this
+// browser cannot compile or link stays so.
+export class LoadFault extends Error {
+  constructor(cause, lasting) {
+    super(`the calculator could not load (${cause})`);
+    this.lasting = lasting;
+  }
+}
+
+// Answers that the server may give otherwise next time.
+const passing = (status) => status === 408 || status === 429 || status >= 500;
+
 async function instantiate(url, imports) {
-  const response = fetch(url, { credentials: 'same-origin' });
+  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly', true);
+  let response;
   try {
-    return await WebAssembly.instantiateStreaming(response, imports);
-  } catch (streamingFailed) {
+    response = await fetch(url, { credentials: 'same-origin' });
+  } catch (error) {
+    throw new LoadFault(error, false);
+  }
+  if (!response.ok) throw new LoadFault(`HTTP ${response.status}`, !passing(response.status));
+  try {
     // A server that does not call the file application/wasm: compile it
     // from its bytes instead.
-    const bytes = await (await fetch(url)).arrayBuffer();
-    return WebAssembly.instantiate(bytes, imports);
+    if (response.headers.get('Content-Type')?.startsWith('application/wasm')) {
+      return await WebAssembly.instantiateStreaming(response, imports);
+    }
+    return await WebAssembly.instantiate(await response.arrayBuffer(), imports);
+  } catch (error) {
+    // A download cut short fails as a TypeError.
+    throw new LoadFault(error, error instanceof WebAssembly.CompileError || error instanceof WebAssembly.LinkError);
   }
 }
 
@@ -53,7 +75,11 @@ export class Model {
       },
     };
     ({ exports } = (await instantiate(url, imports)).instance);
-    exports._initialize();
+    try {
+      exports._initialize();
+    } catch (error) {
+      throw new LoadFault(error, true);
+    }
     return new Model(exports);
   }
 
@@ -77,6 +103,7 @@ export class Model {
     return this.#exports.vl_start();
   }
 
+  // The user changed the field's text; a conversion field converts from it.
   edit(field, text) {
     this.#handIn(text);
     return this.#exports.vl_edit(field);
@@ -86,25 +113,22 @@ export class Model {
     return this.#exports.vl_leave(field);
   }
 
-  keyDown(field) {
-    return this.#exports.vl_key_down(field);
-  }
-
-  // 1 for Command1, 2 for Command2.
-  click(button) {
-    return this.#exports.vl_click(button);
-  }
-
   text(field) {
     return this.#textAt(this.#exports.vl_text(field));
   }
 
+  // 1 for Command1, 2 for Command2.
   caption(button) {
     return this.#textAt(this.#exports.vl_caption(button));
   }
 
   panelsEnabled() {
     return this.#exports.vl_panels_enabled() !== 0;
+  }
+
+  // Whether a conversion by body mass has none to convert with.
+  bodyMassMissing() {
+    return this.#exports.vl_body_mass_missing() !== 0;
   }
 
   // Whether the panel FrameN works only with a body mass.

@@ -1,42 +1,46 @@
 // SPDX-License-Identifier: MIT
-// The page as the window's face: it mirrors every change of the model into
-// its element (never echoing it back) and hands every edit, leaving, key and
-// click of the user to the model. It computes nothing itself.
+// The page as the calculators' face: it mirrors every change of the model
+// into its element (never echoing it back) and hands every edit and leaving
+// of the user to the model. It computes nothing itself. Results are outputs
+// that the user cannot type into; the converters follow the typing; a panel
+// that waits for a body mass says so.
 
-import { BODY_MASS_MISSING, CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED } from './model.js';
+import { CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED } from './model.js';
 
-const byId = (id) => document.getElementById(id);
+export const byId = (id) => document.getElementById(id);
 
 // Keys that switch the tabs never reach a field, as in the window.
 function switchesTabs(event) {
   return event.ctrlKey && (event.key === 'PageDown' || event.key === 'PageUp' || event.key === 'Tab');
 }
 
+// How long results must stay as they are before they are read out.
+const SETTLED_MS = 750;
+
 export class Page {
   #model = null;
+  #notation;
   // What the user did before the model arrived, in order, each waiting to be
   // handed to it: the fields take input from the start.
   #pending = [];
   #fields = [];
   #panels = [];
-  #buttons = [byId('Command1'), byId('Command2')];
+  #signs = [byId('Command1'), byId('Command2')];
   // The field whose focus went with the browser window: it comes back
   // without a select-all, and going was no leaving.
   #suspended = null;
   // The field a pointer is focusing: its click selects all once more.
   #selectOnClick = null;
+  #announcer = new Announcer(byId('Announce'));
 
-  constructor() {
+  // notation() gives the browser's number notation, worked out on first use.
+  constructor(notation) {
+    this.#notation = notation;
     for (let n = 1; n <= FIELD_COUNT; n += 1) this.#fields[n] = byId(`Text${n}`);
     this.#fields.forEach((field, n) => {
-      if (field) this.#wireField(field, n);
+      if (field?.tagName === 'INPUT') this.#wireField(field, n);
     });
-    this.#buttons.forEach((button, i) => {
-      // A click takes the focus, so the field being edited is left before
-      // the button converts, whatever the browser does with focus on click.
-      button.addEventListener('mousedown', () => button.focus());
-      button.addEventListener('click', () => this.#act((model) => model.click(i + 1)));
-    });
+    for (const button of document.querySelectorAll('[data-sign-for]')) this.#wireSign(button);
     window.addEventListener('blur', () => {
       if (this.#fields.includes(document.activeElement)) this.#suspended = document.activeElement;
     });
@@ -44,7 +48,7 @@ export class Page {
 
   // The model has arrived: it loads as the window does, takes what the user
   // did meanwhile, and the page shows the outcome at once.
-  attach(model, notation) {
+  attach(model) {
     const focused = this.#fields.includes(document.activeElement) ? document.activeElement : null;
     // The fields are empty until the model fills them: the one entered
     // before then and not typed into had nothing to select.
@@ -54,10 +58,11 @@ export class Page {
     for (let n = 1; n <= 7; n += 1) {
       if (model.needsBodyMass(n)) this.#panels.push(byId(`Frame${n}`));
     }
-    let changes = model.start(notation);
+    let changes = model.start(this.#notation());
     for (const action of this.#pending) changes |= action(model);
     this.#pending = [];
-    this.#mirror(changes);
+    this.#mirror(changes | PANELS_CHANGED);
+    this.#announcer.start();
     if (untouched) focused.select();
   }
 
@@ -70,26 +75,42 @@ export class Page {
 
   // Shows what an action of the model changed.
   #mirror(changes) {
+    const model = this.#model;
     for (let n = 1; n <= FIELD_COUNT; n += 1) {
       if (changes & (1 << (n - 1))) {
         const field = this.#fields[n];
-        const text = this.#model.text(n);
-        if (field.value !== text) field.value = text;
+        const text = model.text(n);
+        if (field.value === text) continue;
+        field.value = text;
+        if (field.tagName === 'OUTPUT') this.#announcer.changed(field);
       }
     }
     if (changes & PANELS_CHANGED) {
-      const enabled = this.#model.panelsEnabled();
-      for (const panel of this.#panels) panel.disabled = !enabled;
+      const enabled = model.panelsEnabled();
+      for (const panel of this.#panels) {
+        panel.disabled = !enabled;
+        showReason(panel, !enabled);
+      }
+    }
+    // The other panels that give a reason convert by the body mass.
+    const missing = model.bodyMassMissing();
+    for (const reason of document.querySelectorAll('.reason')) {
+      const panel = reason.closest('fieldset');
+      if (!this.#panels.includes(panel)) showReason(panel, missing);
     }
     if (changes & CAPTION_CHANGED) {
-      this.#buttons.forEach((button, i) => {
-        button.textContent = this.#model.caption(i + 1);
+      this.#signs.forEach((sign, i) => {
+        sign.dataset.caption = model.caption(i + 1);
       });
     }
-    if (changes & BODY_MASS_MISSING) showMessage();
   }
 
   #wireField(field, n) {
+    // A sign takes no room of the field's limit: "-12.5" is a grade of four.
+    const signed = document.querySelector(`[data-sign-for="${field.id}"]`) !== null;
+    const limit = field.maxLength;
+    if (signed) field.maxLength = limit + 1;
+    let before = null;
     field.addEventListener('focus', () => {
       if (this.#suspended === field) {
         this.#suspended = null;
@@ -116,39 +137,104 @@ export class Page {
       }
       this.#act((model) => model.leave(n));
     });
-    field.addEventListener('keydown', (event) => {
-      // Tab moves the focus away: it is no key in the field.
-      if (event.key === 'Tab' || switchesTabs(event)) return;
-      this.#act((model) => model.keyDown(n));
+    field.addEventListener('beforeinput', () => {
+      before = { text: field.value, start: field.selectionStart, end: field.selectionEnd };
     });
     field.addEventListener('input', () => {
+      if (signed && before && field.value.replace(/^[-+−]/, '').length > limit) {
+        field.value = before.text;
+        field.setSelectionRange(before.start, before.end);
+        return;
+      }
+      this.#takeEitherSeparator(field);
       const text = field.value;
       this.#act((model) => model.edit(n, text));
     });
   }
+
+  // Phone keypads show a point or a comma whatever the page's language: the
+  // one that is not the decimal separator is taken for it.
+  #takeEitherSeparator(field) {
+    const { decimal } = this.#notation();
+    const other = decimal === '.' ? ',' : '.';
+    if (!field.value.includes(other)) return;
+    const before = field.value.slice(0, field.selectionStart);
+    const caret = before.length + (decimal.length - 1) * (before.split(other).length - 1);
+    field.value = field.value.replaceAll(other, decimal);
+    field.setSelectionRange(caret, caret);
+  }
+
+  // The ± beside a field: turns what is typed into its opposite, and leaves
+  // the focus in the field (a tap on it keeps the keypad open).
+  #wireSign(button) {
+    const field = byId(button.dataset.signFor);
+    button.addEventListener('pointerdown', (event) => event.preventDefault());
+    button.addEventListener('click', () => {
+      const text = field.value;
+      const caret = field.selectionEnd ?? text.length;
+      const flipped = /^[-−]/.test(text) ? text.slice(1) : `${this.#notation().minus}${text.replace(/^\+/, '')}`;
+      if (document.activeElement !== field) {
+        this.#selectOnClick = null;
+        field.focus();
+      }
+      field.value = flipped;
+      const end = Math.max(0, caret + flipped.length - text.length);
+      field.setSelectionRange(end, end);
+      this.#act((model) => model.edit(Number(field.id.slice(4)), flipped));
+    });
+  }
 }
 
-// The "body mass first" message: modal, its OK button focused; Enter, Escape
-// or a click closes it, and the focus goes back where it was.
-function showMessage() {
-  const box = byId('MsgBox');
-  if (box.open) return;
-  const before = document.activeElement;
-  box.addEventListener('close', () => before?.focus?.(), { once: true });
-  box.showModal();
-  byId('MsgBoxOK').focus();
+function showReason(panel, shown) {
+  const reason = byId(`${panel.id}_reason`);
+  if (!reason) return;
+  reason.hidden = !shown;
+  if (shown) panel.setAttribute('aria-describedby', reason.id);
+  else panel.removeAttribute('aria-describedby');
 }
 
-export function wireMessageBox() {
-  const box = byId('MsgBox');
-  byId('MsgBoxOK').addEventListener('click', () => box.close());
+// Reads out, politely, the results that changed once they have settled: the
+// results of the tab shown, each with its caption, after typing pauses.
+class Announcer {
+  #region;
+  #changed = new Set();
+  #timer = 0;
+  #started = false;
+
+  constructor(region) {
+    this.#region = region;
+  }
+
+  start() {
+    this.#started = true;
+  }
+
+  changed(output) {
+    if (!this.#started) return;
+    this.#changed.add(output);
+    clearTimeout(this.#timer);
+    this.#timer = setTimeout(() => this.#say(), SETTLED_MS);
+  }
+
+  #say() {
+    const said = [...this.#changed]
+      .filter((output) => output.value !== '' && !output.closest('[hidden]'))
+      .map((output) => `${output.labels[0]?.textContent ?? ''} ${output.value}`);
+    this.#changed.clear();
+    if (said.length) this.#region.textContent = said.join('; ');
+  }
 }
 
-// The tab control: a click, the arrow keys, Home and End on the row of tabs,
-// and Ctrl+PageDown / Ctrl+PageUp anywhere.
+// The views: each tab shows its page, and the address names the page shown
+// (#power; the first has no name in the address). A click, the arrow keys,
+// Home and End on the row of tabs, Ctrl+PageDown / Ctrl+PageUp anywhere, or
+// a new #name switch them; the focus goes with the tab when the keyboard
+// switched. Returns goTo(id): shows the view that holds the element and
+// focuses it.
 export function wireTabs() {
-  const tabs = [byId('SSTab1_0'), byId('SSTab1_1')];
-  const pages = [byId('SSTab1_panel0'), byId('SSTab1_panel1')];
+  const tabs = [...document.querySelectorAll('#SSTab1 [role=tab]')];
+  const pages = tabs.map((tab) => byId(tab.getAttribute('aria-controls')));
+  const shown = () => tabs.findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
   const show = (index, focus) => {
     tabs.forEach((tab, i) => {
       tab.setAttribute('aria-selected', String(i === index));
@@ -156,8 +242,10 @@ export function wireTabs() {
       pages[i].hidden = i !== index;
     });
     if (focus) tabs[index].focus();
+    const hash = index === 0 ? '' : `#${pages[index].dataset.view}`;
+    if (location.hash !== hash) history.replaceState(null, '', hash || location.pathname + location.search);
   };
-  const shown = () => tabs.findIndex((tab) => tab.getAttribute('aria-selected') === 'true');
+  const named = () => Math.max(0, pages.findIndex((page) => `#${page.dataset.view}` === location.hash));
   tabs.forEach((tab, i) => tab.addEventListener('click', () => show(i, true)));
   byId('SSTab1').addEventListener('keydown', (event) => {
     const to = { ArrowRight: shown() + 1, ArrowLeft: shown() - 1, Home: 0, End: tabs.length - 1 }[event.key];
@@ -169,46 +257,24 @@ export function wireTabs() {
     if (!switchesTabs(event)) return;
     event.preventDefault();
     const by = event.key === 'PageUp' || (event.key === 'Tab' && event.shiftKey) ? -1 : 1;
-    show((shown() + by + tabs.length) % tabs.length, false);
+    show((shown() + by + tabs.length) % tabs.length, true);
   });
+  window.addEventListener('hashchange', () => show(named(), false));
+  if (named() !== 0) show(named(), false);
+  return (id) => {
+    const target = byId(id);
+    const index = pages.findIndex((page) => page.contains(target));
+    if (index >= 0 && index !== shown()) show(index, false);
+    target.focus();
+  };
 }
 
-// File ▸ Help. Opening the menu with the mouse leaves the focus where it is,
-// as the window's menu does; from the keyboard the menu takes it.
-export function wireMenu() {
-  const file = byId('mnufile');
-  const menu = byId('mnufile_menu');
-  const help = byId('mnuhelp');
-  const open = (focusEntry) => {
-    menu.hidden = false;
-    file.setAttribute('aria-expanded', 'true');
-    if (focusEntry) help.focus();
-  };
-  const close = (focusFile) => {
-    menu.hidden = true;
-    file.setAttribute('aria-expanded', 'false');
-    if (focusFile) file.focus();
-  };
-  for (const element of [file, help]) element.addEventListener('mousedown', (event) => event.preventDefault());
-  file.addEventListener('click', (event) => {
-    // detail is 0 for Enter and Space.
-    if (menu.hidden) open(event.detail === 0);
-    else close(false);
-  });
-  file.addEventListener('keydown', (event) => {
-    if (event.key === 'ArrowDown') {
+// Links to a field, such as a reason's way to the body mass, across views.
+export function wireFieldLinks(goTo) {
+  for (const link of document.querySelectorAll('a.to-field')) {
+    link.addEventListener('click', (event) => {
       event.preventDefault();
-      open(true);
-    }
-  });
-  menu.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' || event.key === 'Tab') {
-      if (event.key === 'Escape') event.preventDefault();
-      close(event.key === 'Escape');
-    }
-  });
-  help.addEventListener('click', () => close(false));
-  document.addEventListener('mousedown', (event) => {
-    if (!menu.hidden && !file.parentElement.contains(event.target)) close(false);
-  });
+      goTo(link.hash.slice(1));
+    });
+  }
 }

@@ -1,39 +1,77 @@
 // SPDX-License-Identifier: MIT
 // Keeps the whole page on the device: the first visit stores every file of
 // this build, and from then on the page opens and computes without a network.
-// The build writes the version (a digest of the files) and the file list;
-// a new build is a new cache, and the old one goes once the new one is whole.
+// The build writes the version (a digest of the files) and the file list.
+// Each version has a cache of its own, and a page is only ever answered from
+// the cache of the version it runs: every file a page asks for names it
+// (?v=VERSION). A new version waits until no page of the old one is open, or
+// until a page asks for it; the old files go once no page of theirs is open.
 
 const VERSION = '@VERSION@';
 const FILES = [@FILES@];
-const CACHE = `vorlenta-${VERSION}`;
+const PREFIX = 'vorlenta-';
+const CACHE = PREFIX + VERSION;
 
 self.addEventListener('install', (event) => {
   event.waitUntil(
-    caches
-      .open(CACHE)
-      // Past any HTTP cache, so that a cache of this version holds this version.
-      .then((cache) => cache.addAll(FILES.map((file) => new Request(file, { cache: 'no-cache' }))))
-      .then(() => self.skipWaiting()),
+    // Past any HTTP cache, so that a cache of this version holds this version.
+    caches.open(CACHE).then((cache) => cache.addAll(FILES.map((file) => new Request(file, { cache: 'no-cache' })))),
   );
 });
 
+// A page whose reader chose the new version now.
+self.addEventListener('message', (event) => {
+  if (event.data === 'activate') self.skipWaiting();
+});
+
+// Every open page, the first visit's too, is answered from here on: the
+// network may already have another version.
 self.addEventListener('activate', (event) => {
-  event.waitUntil(
-    caches
-      .keys()
-      .then((names) => Promise.all(names.filter((name) => name.startsWith('vorlenta-') && name !== CACHE).map((name) => caches.delete(name))))
-      .then(() => self.clients.claim()),
-  );
+  event.waitUntil(self.clients.claim().then(removeUnused));
 });
 
-// The page's own files come from the cache; nothing else is ever asked for.
+// The page's own files come from the cache of the version that asks, and
+// nothing else is ever asked for. A new document is of this version.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith(
-    caches.open(CACHE).then((cache) =>
-      cache.match(request, { ignoreSearch: true }).then((stored) => stored ?? fetch(request)),
-    ),
-  );
+  const url = new URL(request.url);
+  if (request.method !== 'GET' || url.origin !== self.location.origin) return;
+  const version = url.searchParams.get('v') ?? VERSION;
+  event.respondWith(answer(request, version));
+  if (request.mode === 'navigate') event.waitUntil(removeUnused());
 });
+
+async function answer(request, version) {
+  const stored = await caches.match(request, { cacheName: PREFIX + version, ignoreSearch: true });
+  if (stored) return stored;
+  // The network has this version's files, or newer ones: never another
+  // version's to a page that runs an older one.
+  if (version !== VERSION) return new Response(null, { status: 404, statusText: 'Version gone' });
+  return fetch(request);
+}
+
+// Which version a page runs, as it says; null when it does not say.
+function versionOf(client) {
+  return new Promise((resolve) => {
+    const channel = new MessageChannel();
+    const timer = setTimeout(() => resolve(null), 2000);
+    channel.port1.onmessage = (event) => {
+      clearTimeout(timer);
+      resolve(event.data);
+    };
+    client.postMessage('version?', [channel.port2]);
+  });
+}
+
+// Deletes the caches of the versions that no open page runs; while a page
+// does not say which it runs, none.
+async function removeUnused() {
+  // A help page holds all it shows and asks for nothing more.
+  const pages = (await self.clients.matchAll({ type: 'window', includeUncontrolled: true }))
+    .filter((client) => !new URL(client.url).pathname.includes('/help/'));
+  const running = await Promise.all(pages.map(versionOf));
+  if (running.includes(null)) return;
+  const kept = new Set([CACHE, ...running.map((version) => PREFIX + version)]);
+  const names = await caches.keys();
+  await Promise.all(names.filter((name) => name.startsWith(PREFIX) && !kept.has(name)).map((name) => caches.delete(name)));
+}

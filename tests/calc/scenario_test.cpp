@@ -119,7 +119,7 @@ std::vector<Played> rows_for_the_model()
     for (const Notation notation : both_notations) {
         for (const char *file : {"calculators.txt", "window.txt"}) {
             for (const ScenarioRow &row : read_scenarios(file))
-                if (row.players == Players::All)
+                if (row.played_by(Player::Model))
                     played.push_back({row, notation});
         }
     }

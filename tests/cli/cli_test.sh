@@ -3,10 +3,10 @@
 # Drives the built vorlenta-eval as scripts and people use it: each row is a
 # command line, its exit status, its standard output and its standard error
 # (a bash pattern).
-#   cli_test.sh VORLENTA_EVAL MANUAL_PAGE VERSION
+#   cli_test.sh VORLENTA_EVAL MANUAL_PAGE VERSION LIBRARY_VERSION
 set -u
 export E=$1
-man_page=$2 version=$3
+man_page=$2 version=$3 library_version=$4
 passed=0 failed=0
 check() { # name status stdout stderr command
     local out err status
@@ -57,15 +57,49 @@ check closed_output_stops_cleanly 0 '2' '' 'yes 1+1 | $E | head -n 1; exit ${PIP
 check full_disk_is_reported 1 '' '*cannot write the output*' '$E 1 >/dev/full'
 check help_and_version_to_full_disk 1 '' '*cannot write the output*cannot write the output*' '$E --help >/dev/full || $E --version >/dev/full'
 check help_names_exit_statuses 0 'yes' '' '$E --help | grep -q "3  an expression had an arithmetic fault" && echo yes'
-check version 0 "vorlenta-eval $version" '' '$E --version'
+check version 0 "vorlenta-eval $version${nl}libvorlenta-eval $library_version" '' '$E --version'
 check no_qt_and_no_libedit_for_scripts 0 '' '' \
     'ldd $E | grep -q libc.so && ! { ldd $E; echo 1 | LD_DEBUG=files $E 2>&1; } | grep -iE "qt|icu|libedit"'
-# A person at a terminal: a line, then Up and Enter bring it back; the line is kept for the next session.
-check up_recalls_the_last_line 0 '2 1' '' 'export XDG_STATE_HOME=$(mktemp -d) T="tmux -L vorlenta_cli_$$"
-    shown() { $T capture-pane -p | grep -c "$1"; }; wait_for() { for i in {1..100}; do (($(shown "$1") >= $2)) && return; sleep 0.1; done; }
-    $T new-session -d -x 60 -y 8 $E; wait_for "^> " 1; $T send-keys "6*7" Enter Up Enter; wait_for "^42$" 2; echo -n "$(shown "^42$") "
-    $T send-keys C-d; for i in {1..100}; do [ -s $XDG_STATE_HOME/vorlenta/eval_history ] && break; sleep 0.1; done
-    grep -c "6\*7" $XDG_STATE_HOME/vorlenta/eval_history; $T kill-server 2>/dev/null; rm -r $XDG_STATE_HOME'
+check assignment_is_quiet_and_ans_follows 2 "7${nl}14${nl}3" "*line 1: ans*Undefined symbol : 'ans'*" \
+    'printf "ans\nx = 2*3\nx+1\nans*2\nX = x/2\nans\n" | $E'
+check user_ans_wins 0 "2${nl}5${nl}2${nl}2${nl}7" '' '$E -D ans=5 1+1 ans && $E 1+1 "ans = 7" 2 ans'
+check assignment_faults 2 '' '*Speed = 4?*^ A symbol name *upper-case E, S or L*(position 1)*x = 2[*][(]1?*^ Closing parenthesis expected (position 9)*Invalid UTF-8 (position 1)' \
+    '$E "Speed = 4" "x = 2*(1" "$(printf "\xff=1")"'
+check hints_where_they_fit 0 "vorlenta-eval: hint: numbers have no exponent here, and E is e^x: write 1.5*10^-3 for 1.5e-3
+vorlenta-eval: hint: the power is written ^ here (2^3 is 8), not **
+vorlenta-eval: hint: % here is a hundredth of what follows it: %50 is 0.5" '' \
+    '$E -D x=1 1.5e-3 "2 ** 3" 7%3 "x E1" "2 e3" "2E(3)" "2*e3" "(*3" 2>&1 >/dev/null | grep hint:'
+check file_lines_in_turn_with_arguments 2 "19.62${nl}20.62" '*:2: 2[*][(]3?*^ Closing parenthesis expected (position 5)' \
+    'f=$(mktemp); printf "g = 9.81\n2*(3\ng*2\n" >$f; $E -f $f "ans+1"; s=$?; rm $f; exit $s'
+check missing_file_and_file_as_expression 0 '2 1' "*Undefined symbol : 'in'*hint: *use -f in.txt*cannot read nope: No such file*" \
+    'cd $(mktemp -d); echo 1 >in.txt; $E in.txt; a=$?; $E -f nope 2; echo $a $?; rm -r "$PWD"'
+# A person at a terminal: each session runs in a tmux window of its own and reads the keys sent to it.
+export T="tmux -L vorlenta_cli_$$"
+screen() { $T capture-pane -p -S - -t "$1"; }
+wait_for() { for _ in {1..100}; do (($(screen "$1" | grep -c -- "$2") >= ${3:-1})) && return; sleep 0.1; done; }
+# NAME [VARIABLE=VALUE...]: a session started from a shell with job control, in a window of its own;
+# ended NAME waits for its exit status.
+session() { $T new-window -d -n "$1" "HISTFILE= bash --norc --noprofile -i"
+    $T send-keys -t "$1" "${*:2} $E; echo \$? >$XDG_STATE_HOME/$1.status" Enter; }
+ended() { for _ in {1..100}; do [ -s $XDG_STATE_HOME/$1.status ] && break; sleep 0.1; done; cat $XDG_STATE_HOME/$1.status; }
+export -f screen wait_for session ended
+history_lines=$(printf '%s|' _HiStOrY_V2_ '6*7' 'x\040=\040ans/2' 1/0 quit '2*(3' 1 '5*5')
+check terminal_sessions 0 "2 1 0 0 143 3 1${nl}700 600 ${history_lines%|}" '' 'export XDG_STATE_HOME=$(mktemp -d); touch $XDG_STATE_HOME/file
+    $T -f /dev/null new-session -d -x 80 -y 10; session a; session b; session c
+    session d XDG_STATE_HOME=$XDG_STATE_HOME/file
+    wait_for a "^>$"; $T send-keys -t a "1+"; wait_for a "^> 1+$"; $T send-keys -t a C-c; wait_for a "^> 1+^C$"
+    $T send-keys -t a "6*7" Enter Up Enter; wait_for a "^42$" 2
+    $T send-keys -t a "x = ans/2" Enter; wait_for a "^21$"; echo -n "$(screen a | grep -c "^42$") $(screen a | grep -c "^21$") "
+    $T send-keys -t a 1/0 Enter quit Enter; echo -n "$(ended a) "
+    wait_for b "^>$"; $T send-keys -t b "2*(3" Enter 1 Enter; wait_for b "^1$"; $T send-keys -t b C-d; echo -n "$(ended b) "
+    wait_for c "^>$"; $T send-keys -t c "5*5" Enter; wait_for c "^25$"; kill -TERM $(pgrep -P $($T display -p -t c "#{pane_pid}"))
+    echo -n "$(ended c) "; wait_for d "^>$"; $T send-keys -t d 1/0 Enter C-d; echo "$(ended d) $(screen d | grep -c "not kept")"
+    echo $(stat -c %a $XDG_STATE_HOME/vorlenta $XDG_STATE_HOME/vorlenta/eval_history) $(paste -sd"|" $XDG_STATE_HOME/vorlenta/eval_history)
+    $T kill-server; rm -r $XDG_STATE_HOME'
+check ctrl_z_and_fg_keep_the_line 0 1 '' 'export XDG_STATE_HOME=$(mktemp -d) T=${T}_z; $T -f /dev/null new-session -d -x 80 -y 10; session z
+    wait_for z "^>$"; $T send-keys -t z "3+"; wait_for z "^> 3+"; $T send-keys -t z C-z; wait_for z Stopped
+    $T send-keys -t z fg Enter; wait_for z "^> 3+" 2; $T send-keys -t z 4 Enter; wait_for z "^7$"; screen z | grep -c "^7$"
+    $T send-keys -t z C-d; ended z >/dev/null; $T kill-server; rm -r $XDG_STATE_HOME'
 check manual_without_warnings 0 '' '' "groff -man -ww -z $man_page && man --warnings -l $man_page >/dev/null"
 rm -rf /tmp/cli_test_err.$$ "$locales"
 echo "$passed passed, $failed failed"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Reads a scenario file of this folder: one row a line, "name | steps", with
-// "face:" or "window:" before the name of a row that only the window and the
-// page, or only the window, play.
+// Reads a scenario file of this folder: one row a line, "name | steps". A row
+// that not every player plays names those that do before its name, joined by
+// "+": "window+page: focus order", "model+window: …", "page: …".
 
 #include <fstream>
 #include <sstream>
@@ -13,13 +13,34 @@
 
 namespace vorlenta::testing {
 
-enum class Players { All, Faces, Window };
+enum class Player : unsigned { Model = 1, Window = 2, Page = 4 };
+inline constexpr unsigned every_player = 7;
 
 struct ScenarioRow {
     std::string name;
     std::string steps;
-    Players players = Players::All;
+    unsigned players = every_player;
+
+    bool played_by(Player player) const { return players & unsigned(player); }
 };
+
+// The players named before "name" ("window+page: name"), or none.
+inline unsigned players_named(std::string &name)
+{
+    const std::size_t colon = name.find(": ");
+    if (colon == std::string::npos || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz+") < colon)
+        return 0;
+    unsigned players = 0;
+    std::istringstream in(name.substr(0, colon));
+    for (std::string player; std::getline(in, player, '+');) {
+        const Player known = player == "model" ? Player::Model : player == "window" ? Player::Window : Player::Page;
+        if (known == Player::Page && player != "page")
+            throw std::runtime_error("no player " + player + " in the scenario row " + name);
+        players |= unsigned(known);
+    }
+    name.erase(0, colon + 2);
+    return players;
+}
 
 inline std::vector<ScenarioRow> read_scenarios(const std::string &file_name)
 {
@@ -32,10 +53,8 @@ inline std::vector<ScenarioRow> read_scenarios(const std::string &file_name)
         if (line.empty() || line[0] == '#' || bar == std::string::npos)
             continue;
         ScenarioRow row{line.substr(0, bar), line.substr(bar + 3)};
-        for (const auto &[tag, players] : {std::pair{"face: ", Players::Faces}, std::pair{"window: ", Players::Window}}) {
-            if (row.name.starts_with(tag))
-                row = {row.name.substr(std::string_view(tag).size()), row.steps, players};
-        }
+        if (const unsigned players = players_named(row.name))
+            row.players = players;
         rows.push_back(row);
     }
     return rows;

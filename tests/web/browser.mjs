@@ -48,10 +48,14 @@ export function launch() {
     });
 }
 
-// A context in a locale and viewport; its log gathers requests outside
-// origin and the errors in the console of every page in it.
-export async function openContext(browser, origin, { locale = 'en-US', viewport = { width: 1280, height: 800 }, serviceWorkers } = {}) {
-    const context = await browser.newContext({ locale, viewport, serviceWorkers });
+// A phone as the page's tests emulate one: touch, 360 px wide.
+export const phone = { viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true };
+
+// A context in a locale, viewport and colour scheme (and with the options of
+// a phone); its log gathers requests outside origin and the errors in the
+// console of every page in it.
+export async function openContext(browser, origin, { locale = 'en-US', viewport = { width: 1280, height: 800 }, ...options } = {}) {
+    const context = await browser.newContext({ locale, viewport, ...options });
     const log = { foreign: [], errors: [] };
     context.on('request', r => { if (new URL(r.url()).origin !== origin) log.foreign.push(r.url()); });
     // The console is the page's: a help page it opens is a document of its own.
@@ -67,7 +71,7 @@ export async function openContext(browser, origin, { locale = 'en-US', viewport 
 // answer from their cache), only until the fields accept input.
 export async function openPage(context, origin, held) {
     const page = await context.newPage();
-    if (held) await page.route('**/vorlenta.wasm', route => held.then(() => route.continue()));
+    if (held) await page.route('**/vorlenta.wasm*', route => held.then(() => route.continue()));
     await page.goto(origin + '/');
     await page.waitForSelector(held ? 'html[data-ready="1"]' : 'html[data-live="1"]', { timeout: 15000 });
     return page;
