@@ -50,15 +50,13 @@ const EvalResult &blank_fault()
 // What evaluate gives when the text is faulty or the values do not fit, kept
 // apart so that the common way stays short. `text_fault` is null for the
 // blank text of a default or moved-from Expression.
-[[gnu::noinline, gnu::cold]] EvalResult refused(const EvalResult *text_fault, std::size_t symbols, std::size_t count)
+[[gnu::noinline, gnu::cold]] EvalResult refused(const EvalResult *text_fault, bool finite_values)
 {
     if (!text_fault)
         return blank_fault();
-    if (!text_fault->ok())
-        return *text_fault;
-    if (count != symbols)
-        return fault_result(eval_errors::ValueCountMismatch);
-    return fault_result(eval_errors::InvalidSymbolValue);
+    if (!finite_values)
+        return fault_result(eval_errors::InvalidSymbolValue);
+    return text_fault->ok() ? fault_result(eval_errors::ValueCountMismatch) : *text_fault;
 }
 
 bool takes_symbol(Op op)
@@ -242,15 +240,19 @@ EvalResult Expression::evaluate(const double *values, std::size_t count) const
 {
     const Private *compiled = d.get();
     if (!compiled)
-        return refused(nullptr, 0, 0);
-    if (!compiled->runnable || count != compiled->symbol_count)
-        return refused(&compiled->fault, compiled->symbol_count, count);
-    if (compiled->constant)
-        return EvalResult{compiled->value, 0, {}, 0};
+        return refused(nullptr, true);
+    if (count != compiled->symbol_count)
+        return refused(&compiled->fault, true);
+    // As reading the text refuses such a value where it reads the symbol:
+    // before anything after it, a syntax fault included.
     for (std::size_t i = 0; i < count; ++i) {
         if (!std::isfinite(values[i]))
-            return refused(&compiled->fault, compiled->symbol_count, count);
+            return refused(&compiled->fault, false);
     }
+    if (!compiled->runnable)
+        return refused(&compiled->fault, true);
+    if (compiled->constant)
+        return EvalResult{compiled->value, 0, {}, 0};
     const Program &program = compiled->program;
     return program.may_pass_limit ? run_counting(program, values) : run<false>(program, values, nullptr);
 }
