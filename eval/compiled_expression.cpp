@@ -220,7 +220,6 @@ EvalResult run(const Program &program, const double *values, const int *value_te
     return text > PostfixLimit ? run<true>(program, values, value_texts.data()) : run<false>(program, values, nullptr);
 }
 
-
 } // namespace
 
 Expression::Expression() noexcept = default;

@@ -2,12 +2,12 @@
 #pragma once
 
 // An expression compiled for a small stack machine (which runs in
-// compiled_expression.cpp): the postfix form with
-// every name a parameter (a symbol, given a value at each run), parts made
-// only of numbers worked out once when they cannot fail, and an operator
-// whose right operand is a number or a symbol fused with it. A run computes
-// the same IEEE double operations in the same order as reading the text
-// afresh, with the same faults (arithmetic.h).
+// compiled_expression.cpp): the postfix form with every name a parameter (a
+// symbol, given a value at each run), parts made only of numbers worked out
+// once when they cannot fail, and each operator fused with the operands that
+// are numbers or symbols. A run computes the same IEEE double operations in
+// the same order as reading the text afresh, with the same faults
+// (arithmetic.h).
 //
 // The postfix text's limit (operand.h) depends on the text of each symbol's
 // value, so a program counts the text it stands for: when the longest texts
@@ -18,7 +18,6 @@
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
 
 #include "eval/operand.h"
 
