@@ -4,6 +4,7 @@
 // The body mass, as the body-mass field Text11 gives it to the calculators.
 
 #include "calc/checked.h"
+#include "calc/field_values.h"
 #include "fields/field_table.h"
 
 namespace vorlenta {
@@ -22,6 +23,15 @@ struct BodyMass {
     // A conversion by body mass cannot be made from 0 (or from none).
     bool missing() const { return kg.or_zero() == 0; }
 };
+
+// What a change of Text11 makes of the body mass: the field's number, or,
+// when its text does not convert, the number it held before, no longer shown.
+inline void take_body_mass(BodyMass &body, const TextStore &store)
+{
+    const Checked<float> typed = read_single(store, Quantity::BodyMass);
+    body.kg.step(typed);
+    body.shown = typed.is_set();
+}
 
 // The panels that cannot work without a body mass: the fat-free mass and the
 // cycling power.

@@ -152,11 +152,7 @@ void CalcModel::field_changed(Field field)
 
 void CalcModel::Text11_Change()
 {
-    // One reading of the field: a text that does not convert leaves the body
-    // mass as it was, and then the field no longer shows it.
-    const Checked<float> typed = read_single(m_store, Quantity::BodyMass);
-    m_body.kg.step(typed);
-    m_body.shown = typed.is_set();
+    take_body_mass(m_body, m_store);
     set_panels_enabled(m_body.enables_panels());
 
     // The calculations run whatever the outcome above; each has its guards.

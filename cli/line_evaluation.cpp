@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/line_evaluation.h"
 
-#include "cli/number_text.h"
 #include "eval/fault_words.h"
+#include "text/number_text.h"
 #include "text/utf8.h"
 
 namespace vorlenta::cli {
@@ -69,7 +69,7 @@ LineResult LineEvaluator::evaluate(std::string_view bytes)
 
     EvalResult result = m_eval.evaluate(bytes);
     if (result.ok())
-        return {Outcome::Value, number_text(result.value, decimal_separator()), 0, {}, result.value};
+        return {Outcome::Value, text::number_text(result.value, decimal_separator()), 0, {}, result.value};
     if (result.number == eval_errors::SyntaxFault)
         return syntax_fault(bytes, std::move(result));
     return {Outcome::ArithmeticFault, arithmetic_words(result)};

@@ -21,6 +21,7 @@
 #include "cli/hints.h"
 #include "cli/number_text.h"
 #include "cli/session.h"
+#include "text/number_text.h"
 #include "text/utf8.h"
 
 namespace {
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     switch (result.outcome) {
     case Outcome::Value:
         check(read_number(result.text, separator).has_value());
-        check(number_text(*read_number(result.text, separator), separator) == result.text);
+        check(vorlenta::text::number_text(*read_number(result.text, separator), separator) == result.text);
         return 0;
     case Outcome::SyntaxFault: {
         check(result.position >= 1 && result.position <= characters_before(bytes, bytes.size()) + 1);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Evaluate fuzzer and the command line's line fuzzer (clang,
-# libFuzzer, ASan, UBSan) in a build folder of their own and runs them for the
-# given number of seconds in all (default 60): three quarters for Evaluate,
-# the rest for the line handling, which adds little code of its own.
+# Builds the Evaluate fuzzer, the command line's line fuzzer and the squad's
+# file fuzzer (clang, libFuzzer, ASan, UBSan) in a build folder of their own
+# and runs them for the given number of seconds in all (default 60): half for
+# Evaluate, three tenths for the squad's files, the rest for the line
+# handling, which adds little code of its own.
 # Exits non-zero on a crash, a leak, undefined behaviour, a hang or a broken
 # invariant; the input that caused it is left in the build folder.
 #
@@ -17,18 +18,21 @@ build="${VORLENTA_FUZZ_BUILD:-$here/../build-fuzz}"
 clang="${VORLENTA_FUZZ_CXX:-$(command -v clang++-14 || command -v clang++)}"
 
 cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER="$clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target evaluate_fuzzer cli_line_fuzzer
+cmake --build "$build" -j2 --target evaluate_fuzzer cli_line_fuzzer squad_fuzzer
 
-mkdir -p "$build/corpus" "$build/cli_corpus" "$build/artifacts"
+mkdir -p "$build/corpus" "$build/cli_corpus" "$build/squad_corpus" "$build/artifacts"
 cd "$build"
 # Input length stays within what runs fast under the sanitizers; the limits at
-# 32,767 characters are covered by the unit tests. Both fuzzers read the same
-# seeds: a notation byte, then an expression.
-run() { # fuzzer corpus seconds
-    "./$1" "$build/$2" "$here/seeds" \
+# 32,767 characters are covered by the unit tests. The two expression fuzzers
+# read the same seeds: a notation byte, then an expression; the squad's reads
+# an options byte, then a file.
+run() { # fuzzer corpus seconds seeds dictionary
+    "./$1" "$build/$2" "$here/$4" \
         -max_total_time="$3" -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
-        -artifact_prefix="$build/artifacts/$1-" -dict="$here/evaluate.dict" -print_final_stats=1
+        -artifact_prefix="$build/artifacts/$1-" -dict="$here/$5" -print_final_stats=1
 }
-line_seconds=$((seconds / 4))
-run evaluate_fuzzer corpus $((seconds - line_seconds))
-run cli_line_fuzzer cli_corpus "$line_seconds"
+squad_seconds=$((seconds * 3 / 10))
+line_seconds=$((seconds / 5))
+run evaluate_fuzzer corpus $((seconds - squad_seconds - line_seconds)) seeds evaluate.dict
+run cli_line_fuzzer cli_corpus "$line_seconds" seeds evaluate.dict
+run squad_fuzzer squad_corpus "$squad_seconds" squad_seeds squad.dict

@@ -22,7 +22,7 @@ if [ "${1:-all}" != run ]; then
         file desktop-file-utils appstream tidy
         galculator dbus-daemon libx11-dev
         groff man-db time valgrind locales
-        libedit2 tmux bc hyperfine python3
+        libedit2 tmux bc hyperfine python3 miller gawk
         chromium
     )
 fi

@@ -19,7 +19,7 @@ private slots:
         QTest::addColumn<ScenarioRow>("scenario");
         QTest::addColumn<testing::Notation>("notation");
         for (const testing::Notation notation : both_notations) {
-            for (const char *file : {"calculators.txt", "window.txt"}) {
+            for (const char *file : {"calculators.txt", "window.txt", "squad.txt"}) {
                 for (const ScenarioRow &row : read_scenarios(file)) {
                     if (!row.played_by(Player::Window))
                         continue;

@@ -117,7 +117,7 @@ std::vector<Played> rows_for_the_model()
 {
     std::vector<Played> played;
     for (const Notation notation : both_notations) {
-        for (const char *file : {"calculators.txt", "window.txt"}) {
+        for (const char *file : {"calculators.txt", "window.txt", "squad.txt"}) {
             for (const ScenarioRow &row : read_scenarios(file))
                 if (row.played_by(Player::Model))
                     played.push_back({row, notation});

@@ -43,7 +43,8 @@ lib=usr/lib/$arch/libvorlenta-eval.so
 libversion=$(sed -n 's/^VORLENTA_EVAL_VERSION:INTERNAL=//p' "$build/CMakeCache.txt")
 library="libvorlenta-eval2+\\(=+${version//./\\.}\\)"
 package vorlenta "libc6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins" usr/bin/vorlenta usr/share/man/man1/vorlenta.1.gz
-package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz
+package vorlenta-eval "libc6 libedit2" usr/bin/vorlenta-eval usr/share/man/man1/vorlenta-eval.1.gz \
+    usr/bin/vorlenta-squad usr/share/man/man1/vorlenta-squad.1.gz
 package libvorlenta-eval2 "libc6" "$lib.2" "$lib.$libversion"
 [ "$(dpkg-deb -f "$(deb libvorlenta-eval2)" Multi-Arch)" = same ] || fail "libvorlenta-eval2 is not Multi-Arch: same"
 package libvorlenta-eval-dev "$library" "$lib" usr/include/vorlenta/eval.h \
@@ -81,7 +82,7 @@ done
 # the library where the system keeps its own (no RUNPATH).
 compiles=$(grep -E '/c\+\+ .* -c ' "$out/build.log") || fail "the build log shows no compiler call"
 ! grep -v -- -D_FORTIFY_SOURCE= <<<"$compiles" || fail "files are compiled without Debian's flags"
-for binary in usr/bin/vorlenta usr/bin/vorlenta-eval "$lib.$libversion"; do
+for binary in usr/bin/vorlenta usr/bin/vorlenta-eval usr/bin/vorlenta-squad "$lib.$libversion"; do
     file "$root/$binary" | grep -q ', stripped' || fail "/$binary is not stripped"
     dynamic=$(readelf -dW --dyn-syms "$root/$binary")
     ! grep -Eq '\((RUNPATH|RPATH)\)' <<<"$dynamic" || fail "/$binary has a RUNPATH"

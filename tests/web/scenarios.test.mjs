@@ -92,7 +92,7 @@ let server, browser;
 before(async () => { server = await serve(); browser = await launch(); });
 after(async () => { await browser?.close(); await server?.close(); });
 
-const all = [...rows('calculators.txt'), ...rows('window.txt')];
+const all = [...rows('calculators.txt'), ...rows('window.txt'), ...rows('squad.txt')];
 test('scenarios', { concurrency: true }, t => Promise.all([['en-US', false], ['de-DE', true]].map(([locale, german]) =>
     t.test(`in ${locale}`, async t => {
         const { context, log } = await openContext(browser, server.origin, { locale, serviceWorkers: german ? 'block' : 'allow', ...(german ? phone : {}) });
