@@ -47,6 +47,7 @@ const Row value_rows[] = {
     {"prefixes after an operator, a sign, a parenthesis and a prefix", "2*-(SS16)", value(-4)},
     {"percent is a hundredth", "%50", value(0.5)},
     {"E and L are to base e", "E1+L2", value(std::exp(1.0) + std::log(2.0))},
+    {"nothing at all (a fault for evaluate)", "", value(0)},
     {"blanks and control characters only", " \t\n", value(0)},
     {"negative base, whole exponent", "(-2)^3", value(-8)},
     {"zero to the zero", "0^0", value(1)},
