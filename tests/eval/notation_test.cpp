@@ -24,8 +24,10 @@ std::string german_locale_path() {
 }
 
 // The separator an evaluator made in this locale starts with, found in a child
-// process: glibc's newlocale keeps hold of the LOCPATH it read.
+// process started afresh: glibc's newlocale keeps hold of the LOCPATH it read,
+// and the library reads the user's locale once per process.
 char separator_in(const std::string &locales, const char *locale) {
+    testing::GTEST_FLAG(death_test_style) = "threadsafe";
     char separator = 0;
     EXPECT_EXIT(
         {
