@@ -60,7 +60,7 @@ void CSymbolTable::Value(std::string_view sName, const VariantValue &nValue)
     // Removing and adding again moves the symbol to the end of the order and
     // gives it the case of this call's name. The value is copied first: it
     // may be the stored one that Delete destroys.
-    const VariantValue value = nValue;
+    const VariantValue value = nValue; // NOLINT(performance-unnecessary-copy-initialization)
     Delete(sName);
     Add(sName, value);
 }

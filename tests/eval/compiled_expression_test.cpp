@@ -21,6 +21,7 @@ TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten) {
     EXPECT_EQ(faulty.evaluate({1.0, HUGE_VAL}).number, eval_errors::InvalidSymbolValue);
     Expression moved_from = eval.compile("x");
     const Expression moved_to = std::move(moved_from);
+    // NOLINTNEXTLINE(bugprone-use-after-move): a moved-from Expression is the blank one
     for (const Expression &blank : {Expression(), moved_from, eval.compile(" \t")})
         expect_same(blank.evaluate({}), eval.evaluate(""), "blank");
     EXPECT_EQ(moved_to.evaluate({2.0}).value, 2.0);

@@ -127,7 +127,7 @@ TEST(Notices, GoToTheProcessWideHandlerWhenTheEvaluatorHasNone) {
 TEST(Notices, AHandlerMayReplaceHandlersAndShowNoticesWhileItRuns) {
     std::vector<std::string> shown;
     const std::string words(100, 'w'); // on the heap, in the handler's capture
-    const auto replacing = [&shown](std::string capture, auto replace) {
+    const auto replacing = [&shown](const std::string &capture, auto replace) {
         return [&shown, capture, replace](const Notice &n) {
             replace();
             shown.push_back(capture + std::to_string(n.number));

@@ -73,6 +73,6 @@ TEST(Notation, EvaluatorsOnTwoThreadsKeepToTheirOwn) {
     install_notice_handler(std::move(previous));
     EXPECT_EQ(process_wide, 1000);
     EXPECT_EQ(notices[0] + notices[1], 1000);
-    EXPECT_EQ(sums[0], 500 * (4.0 * 1.5 + 2.5) + 1.5 * (499 * 500 / 2)); // exact in doubles
-    EXPECT_EQ(sums[1], 500 * (2.0 * 1.5 + 2.5) + 1.5 * (499 * 500 / 2));
+    EXPECT_EQ(sums[0], 500 * (4.0 * 1.5 + 2.5) + 1.5 * (499.0 * 500 / 2)); // exact in doubles
+    EXPECT_EQ(sums[1], 500 * (2.0 * 1.5 + 2.5) + 1.5 * (499.0 * 500 / 2));
 }
