@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -61,9 +62,14 @@ void frm_calc::showEvent(QShowEvent *event)
     if (!m_icon_set) {
         m_icon_set = true;
         QTimer::singleShot(0, this, [this] {
+            // The build puts each size it renders for the window in a folder
+            // of its own, named "16x16" and so on.
             QIcon icon;
-            for (const int size : {16, 24, 32, 48, 64})
-                icon.addFile(QStringLiteral(":/vorlenta/icons/%1x%1/vorlenta.png").arg(size), QSize(size, size));
+            const QDir sizes(QStringLiteral(":/vorlenta/icons"));
+            for (const QString &folder : sizes.entryList(QDir::Dirs)) {
+                const int size = folder.section(QLatin1Char('x'), 0, 0).toInt();
+                icon.addFile(sizes.filePath(folder + QStringLiteral("/vorlenta.png")), QSize(size, size));
+            }
             setWindowIcon(icon);
         });
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QLocale>
 
 #include "frm_calc.h"
 #include "translations.h"
@@ -14,9 +15,9 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("vorlenta"));
 
     // Words in the user's interface language; numbers follow the numeric locale.
-    const vorlenta::Translations translations(QLocale::system());
+    const vorlenta::Translations translations(QLocale::system().uiLanguages());
 
     vorlenta::frm_calc window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -3,16 +3,26 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace vorlenta {
 
-Translations::Translations(const QLocale &locale)
+Translations::Translations(const QStringList &languages)
 {
-    // Qt's own texts come from Debian's qt6-translations-l10n when installed.
-    if (m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&m_qt);
-    if (m_own.load(locale, QStringLiteral("vorlenta"), QStringLiteral("_"), QStringLiteral(":/vorlenta/i18n")))
+    for (const QString &tag : languages) {
+        const QLocale language(tag);
+        if (language.language() == QLocale::English)
+            return;
+        // A regional tag falls back to its language: "de-CH" finds vorlenta_de.
+        if (!m_own.load(language, QStringLiteral("vorlenta"), QStringLiteral("_"), QStringLiteral(":/vorlenta/i18n")))
+            continue;
         QCoreApplication::installTranslator(&m_own);
+        // Qt's own texts come from Debian's qt6-translations-l10n when installed.
+        if (m_qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qt);
+        return;
+    }
 }
 
 Translations::~Translations()

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calc_model.h"
 
-#include <iterator>
 #include <utility>
 
 #include "calc/acceleration.h"
@@ -21,15 +20,6 @@ std::size_t index_of(ExchangeButton button)
 {
     return button == ExchangeButton::Command1 ? 0 : 1;
 }
-
-// The text boxes in the order of the window's control list.
-constexpr Field control_order[] = {
-    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
-    Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
-    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
-    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
-};
-static_assert(std::size(control_order) == field_count);
 
 } // namespace
 

@@ -51,7 +51,6 @@ public:
     bool panels_enabled() const { return m_panels_enabled; }
 
     const std::string &caption(ExchangeButton button) const;
-    void set_caption(ExchangeButton button, const std::string &caption);
 
     void on_panels_changed(PanelsListener listener);
     void on_caption_changed(CaptionListener listener);
@@ -85,6 +84,7 @@ private:
     void field_changed(Field field);
     void Text11_Change();
     void set_panels_enabled(bool enabled);
+    void set_caption(ExchangeButton button, const std::string &caption);
 
     TextStore m_store;
     BodyMass m_body;

@@ -41,6 +41,8 @@ public:
     Checked(T value) : m_state(std::isfinite(value) ? State::Set : State::Failed), m_value(value) {}
     // A reading that may have failed (an empty optional).
     explicit Checked(std::optional<T> value) : Checked(value ? Checked(*value) : failure()) {}
+    // clang-format 14 cannot lay out a requires-clause.
+    // clang-format off
     // A single widens to double exactly.
     template <Precision U>
         requires std::same_as<U, float> && std::same_as<T, double>
@@ -48,6 +50,7 @@ public:
         : Checked(single.failed() ? failure() : single.is_set() ? Checked(single.or_zero()) : Checked())
     {
     }
+    // clang-format on
 
     static Checked failure()
     {
@@ -95,8 +98,10 @@ constexpr bool is_checked<Checked<T>> = true;
 
 // Two operands of which at least one is Checked, the other Checked or a
 // constant of its own precision (100.0f is single, 2.78 double).
+// clang-format off
 template <typename L, typename R>
 concept Operands = requires { typename Of<L>::type; typename Of<R>::type; } && (is_checked<L> || is_checked<R>);
+// clang-format on
 
 template <typename L, typename R>
 using Result = Checked<decltype(std::declval<L>() * std::declval<R>())>;
@@ -124,6 +129,8 @@ auto combine(const L &a, const R &b, Operation operation)
 
 } // namespace checked_detail
 
+// clang-format 14 cannot lay out a requires-clause.
+// clang-format off
 template <typename L, typename R>
     requires checked_detail::Operands<L, R>
 auto operator+(const L &a, const R &b)
@@ -154,6 +161,8 @@ auto operator/(const L &a, const R &b)
         return decltype(checked_detail::combine(a, b, std::divides<>()))::failure();
     return checked_detail::combine(a, b, [](auto x, auto y) { return x / y; });
 }
+
+// clang-format on
 
 // base raised to a whole exponent: a double-precision power.
 template <Precision T>

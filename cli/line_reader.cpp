@@ -9,7 +9,7 @@
 namespace vorlenta::cli {
 
 LineReader::LineReader(int fd, std::size_t max_line_bytes)
-    : m_fd(fd), m_max(max_line_bytes), m_buffer(64 * 1024)
+    : m_fd(fd), m_max(max_line_bytes), m_buffer(std::size_t(64) * 1024)
 {
 }
 

@@ -5,13 +5,14 @@
 # DEB_BUILD_MAINT_OPTIONS (hardening=+all unless the environment sets it) and
 # DEB_*FLAGS_APPEND. On by default where dpkg-buildflags exists, for builds
 # that optimise (fortified calls need it) and are not sanitized, so that the
-# tests run on binaries built as the packages' are. The package build (debian/)
-# turns it off: dh hands the same flags to CMake itself. Include it before the
-# first add_subdirectory.
+# tests run on binaries built as the packages' are; never for the page
+# (WebAssembly has none of these). The package build (debian/) turns it off:
+# dh hands the same flags to CMake itself. Include it before the first
+# add_subdirectory.
 find_program(VORLENTA_DPKG_BUILDFLAGS dpkg-buildflags DOC "Debian's build flags (Debian package dpkg-dev)")
 set(debian_flags_default OFF)
 if(VORLENTA_DPKG_BUILDFLAGS AND NOT VORLENTA_SANITIZE AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize"
-        AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug")
+        AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug" AND NOT EMSCRIPTEN)
     set(debian_flags_default ON)
 endif()
 option(VORLENTA_DEBIAN_BUILD_FLAGS "Compile and link with Debian's hardening flags (dpkg-buildflags)" ${debian_flags_default})

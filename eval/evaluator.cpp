@@ -18,7 +18,7 @@ namespace {
 
 // The decimal separator of the user's numeric locale (LC_ALL, LC_NUMERIC,
 // LANG), read without touching the process's own locale.
-char user_decimal_separator()
+char read_user_decimal_separator() noexcept
 {
     const locale_t user = newlocale(LC_NUMERIC_MASK, "", locale_t(nullptr));
     if (!user)
@@ -27,6 +27,33 @@ char user_decimal_separator()
     const char separator = radix && std::strcmp(radix, ".") != 0 ? ',' : '.';
     freelocale(user);
     return separator;
+}
+
+// Read once per process: opening a locale reads its files, which for
+// C.UTF-8 costs far more than the rest of making an evaluator.
+char user_decimal_separator() noexcept
+{
+    static const char separator = read_user_decimal_separator();
+    return separator;
+}
+
+// A moved-from evaluator, or one whose table was moved out, lacks some of its
+// parts: each is made afresh when first needed, so it works as a new one.
+template <typename Part>
+Part &made(std::unique_ptr<Part> &part)
+{
+    if (!part)
+        part = std::make_unique<Part>();
+    return *part;
+}
+
+// The symbols of an evaluator's table, which takes a new evaluator's
+// separator when its settings were moved out.
+const SymbolIndex &table_symbols(std::unique_ptr<SymbolTableSettings> &settings, std::unique_ptr<SymbolIndex> &symbols)
+{
+    if (!settings)
+        settings = std::make_unique<SymbolTableSettings>(SymbolTableSettings{user_decimal_separator()});
+    return made(symbols);
 }
 
 } // namespace
@@ -50,7 +77,11 @@ CEval::CEval() : d(std::make_unique<Private>())
     m_SymbolTable.d->separator = user_decimal_separator();
 }
 
-CEval::CEval(const CEval &other) : m_SymbolTable(other.m_SymbolTable), d(std::make_unique<Private>(*other.d)) {}
+CEval::CEval(const CEval &other)
+    : m_SymbolTable(other.m_SymbolTable), d(other.d ? std::make_unique<Private>(*other.d) : std::make_unique<Private>())
+{
+    m_SymbolTable.d->separator = other.decimal_separator();
+}
 CEval::CEval(CEval &&other) noexcept = default;
 CEval::~CEval() = default;
 
@@ -76,22 +107,23 @@ void CEval::set_decimal_separator(char separator)
 {
     if (separator != '.' && separator != ',')
         throw error_for(eval_errors::InvalidDecimalSeparator, EvalSource);
-    m_SymbolTable.d->separator = separator;
+    made(m_SymbolTable.d).separator = separator;
 }
 
 char CEval::decimal_separator() const noexcept
 {
-    return m_SymbolTable.d->separator;
+    return m_SymbolTable.d ? m_SymbolTable.d->separator : user_decimal_separator();
 }
 
 void CEval::set_notice_handler(NoticeHandler handler)
 {
-    d->handler = std::move(handler);
+    made(d).handler = std::move(handler);
 }
 
 double CEval::Evaluate(std::string_view sExpression)
 {
-    const ExpressionOutcome outcome = d->runner.run(sExpression, decimal_separator(), *m_SymbolTable.m_Symbols.d);
+    const SymbolIndex &symbols = table_symbols(m_SymbolTable.d, m_SymbolTable.m_Symbols.d);
+    const ExpressionOutcome outcome = made(d).runner.run(sExpression, decimal_separator(), symbols);
     if (outcome.syntax.position) {
         d->m_ErrorMessage = outcome.syntax.message;
         throw EvalError(eval_errors::SyntaxFault, EvalSource, outcome.syntax.message, outcome.syntax.position);
@@ -109,9 +141,10 @@ double CEval::Evaluate(std::string_view sExpression)
 
 EvalResult CEval::evaluate(std::string_view expression)
 {
+    const SymbolIndex &symbols = table_symbols(m_SymbolTable.d, m_SymbolTable.m_Symbols.d);
     EvalResult result;
     try {
-        const ExpressionOutcome outcome = d->runner.run(expression, decimal_separator(), *m_SymbolTable.m_Symbols.d);
+        const ExpressionOutcome outcome = made(d).runner.run(expression, decimal_separator(), symbols);
         if (outcome.syntax.position) {
             d->m_ErrorMessage = outcome.syntax.message;
             result.number = eval_errors::SyntaxFault;
@@ -151,6 +184,7 @@ bool CEval::define(std::string_view name, double value, std::string *why)
             *why = reason;
         return false;
     }
+    table_symbols(m_SymbolTable.d, m_SymbolTable.m_Symbols.d);
     if (m_SymbolTable.IsSymbolDefined(name))
         m_SymbolTable.Value(name, value);
     else

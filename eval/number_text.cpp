@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -103,6 +104,30 @@ int exponent_digits(int exponent)
 
 Operand read_literal(std::string_view digits, char point)
 {
+    // Most literals are short: at most 15 digits are an exact integer, and
+    // dividing it by an exact power of ten (up to 10^22) rounds once, to the
+    // double nearest the decimal, as from_chars would.
+    if (digits.size() <= 16) {
+        static constexpr double powers_of_ten[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+                                                   1e12, 1e13, 1e14, 1e15, 1e16};
+        std::uint64_t mantissa = 0;
+        int digit_count = 0, fraction_digits = -1; // -1: no point yet
+        for (const char c : digits) {
+            if (c == point) {
+                fraction_digits = 0;
+                continue;
+            }
+            mantissa = mantissa * 10 + std::uint64_t(c - '0');
+            ++digit_count;
+            if (fraction_digits >= 0)
+                ++fraction_digits;
+        }
+        if (digit_count <= 15) {
+            const double whole = double(mantissa);
+            const double value = fraction_digits > 0 ? whole / powers_of_ten[fraction_digits] : whole;
+            return {Token::Number, value, int(digits.size()), true};
+        }
+    }
     if (point == '.')
         return read_ascii(digits.data(), digits.data() + digits.size());
     const auto ascii = [point](char c) { return c == point ? '.' : c; };
@@ -161,6 +186,8 @@ Operand symbol_operand(const VariantValue &value, char point)
 
 bool is_numeric_value(const VariantValue &value, char point)
 {
+    if (value.is_number())
+        return std::isfinite(value.number()); // without working out its text
     return symbol_operand(value, point).usable;
 }
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// An expression compiled for a small stack machine: the postfix form with
-// every name a parameter (a symbol, given a value at each run), parts made
-// only of numbers worked out once when they cannot fail, and an operator
-// whose right operand is a number or a symbol fused with it. A run computes
-// the same IEEE double operations in the same order as reading the text
-// afresh, with the same faults (arithmetic.h).
+// An expression compiled for a small stack machine (which runs in
+// compiled_expression.cpp): the postfix form with every name a parameter (a
+// symbol, given a value at each run), parts made only of numbers worked out
+// once when they cannot fail, and each operator fused with the operands that
+// are numbers or symbols. A run computes the same IEEE double operations in
+// the same order as reading the text afresh, with the same faults
+// (arithmetic.h).
 //
 // The postfix text's limit (operand.h) depends on the text of each symbol's
 // value, so a program counts the text it stands for: when the longest texts
@@ -18,31 +19,32 @@
 #include <unordered_map>
 #include <vector>
 
-#include <vorlenta/eval/evaluator.h>
-
 #include "eval/operand.h"
 
 namespace vorlenta {
 
+// Each group of infix operators is in the order of the Token values Add to
+// Power; left and right are the operands.
 enum class Op : std::uint8_t {
     Push,       // a number
     PushSymbol, // a symbol's value
-    // The top two values, left below right.
-    Add, Subtract, Multiply, Divide, Power,
-    // The top value on the left of a number.
-    AddNumber, SubtractNumber, MultiplyNumber, DivideNumber, PowerNumber,
-    // The top value on the left of a symbol's value.
-    AddSymbol, SubtractSymbol, MultiplySymbol, DivideSymbol, PowerSymbol,
-    // The top value.
-    Exponential, Root, Logarithm, Percent, Negate,
+    Add, Subtract, Multiply, Divide, Power,                                    // the top two values
+    AddNumber, SubtractNumber, MultiplyNumber, DivideNumber, PowerNumber,      // the top, a number
+    AddSymbol, SubtractSymbol, MultiplySymbol, DivideSymbol, PowerSymbol,      // the top, a symbol
+    // Pushing the result of two operands of their own.
+    SymbolAddNumber, SymbolSubtractNumber, SymbolMultiplyNumber, SymbolDivideNumber, SymbolPowerNumber,
+    SymbolAddSymbol, SymbolSubtractSymbol, SymbolMultiplySymbol, SymbolDivideSymbol, SymbolPowerSymbol,
+    NumberAddSymbol, NumberSubtractSymbol, NumberMultiplySymbol, NumberDivideSymbol, NumberPowerSymbol,
+    Exponential, Root, Logarithm, Percent, Negate, // the top value
     TooLarge, // a number beyond the range of a double: an overflow
     Nothing,  // an empty token: text only
 };
 
 struct Instruction {
     Op op;
-    std::uint32_t symbol = 0; // PushSymbol and the ...Symbol operators: its index
-    double number = 0.0;      // Push and the ...Number operators
+    std::uint32_t symbol = 0; // the symbol of the operators that take one, the left of two
+    std::uint32_t other = 0;  // the right symbol of two
+    double number = 0.0;      // the number of the operators that take one
 };
 
 class Program {
@@ -56,14 +58,6 @@ public:
     std::size_t depth = 0;           // the most values on the stack at once
     long long fixed_text_length = 0; // the sum of text_lengths
     bool may_pass_limit = false;     // values with the longest texts would pass the limit
-
-    // The value with the symbols' values in `values` (names.size() of them,
-    // each finite), or the first fault in postfix order.
-    EvalResult run(const double *values) const;
-
-private:
-    template <bool CountText>
-    EvalResult execute(const double *values, const int *value_text_lengths) const;
 };
 
 // Writes a program from the tokens a conversion hands it (expression.h).

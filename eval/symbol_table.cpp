@@ -6,10 +6,19 @@
 #include "eval/symbol_index.h"
 
 namespace vorlenta {
+namespace {
+
+// A moved-from table has no settings: it reads '.' as a new one does.
+char separator_of(const std::unique_ptr<SymbolTableSettings> &settings)
+{
+    return settings ? settings->separator : SymbolTableSettings().separator;
+}
+
+} // namespace
 
 CSymbolTable::CSymbolTable() : d(std::make_unique<SymbolTableSettings>()) {}
 CSymbolTable::CSymbolTable(const CSymbolTable &other)
-    : m_Symbols(other.m_Symbols), d(std::make_unique<SymbolTableSettings>(*other.d)) {}
+    : m_Symbols(other.m_Symbols), d(std::make_unique<SymbolTableSettings>(SymbolTableSettings{separator_of(other.d)})) {}
 CSymbolTable::CSymbolTable(CSymbolTable &&other) noexcept = default;
 CSymbolTable::~CSymbolTable() = default;
 
@@ -28,7 +37,7 @@ CSymbolTable &CSymbolTable::operator=(CSymbolTable &&other) noexcept
 
 void CSymbolTable::Add(std::string_view sName, const VariantValue &nValue)
 {
-    if (!IsSymbolDefined(sName) && is_numeric_value(nValue, d->separator))
+    if (!IsSymbolDefined(sName) && is_numeric_value(nValue, separator_of(d)))
         m_Symbols.add(sName, nValue);
 }
 
@@ -46,12 +55,12 @@ void CSymbolTable::Value(std::string_view sName, const VariantValue &nValue)
 {
     if (!IsSymbolDefined(sName))
         throw error_for(eval_errors::SymbolNotDefined, TableSource);
-    if (!is_numeric_value(nValue, d->separator))
+    if (!is_numeric_value(nValue, separator_of(d)))
         throw error_for(eval_errors::InvalidSymbolValue, TableSource);
     // Removing and adding again moves the symbol to the end of the order and
     // gives it the case of this call's name. The value is copied first: it
     // may be the stored one that Delete destroys.
-    const VariantValue value = nValue;
+    const VariantValue value = nValue; // NOLINT(performance-unnecessary-copy-initialization)
     Delete(sName);
     Add(sName, value);
 }

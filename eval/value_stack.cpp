@@ -24,8 +24,10 @@ public:
     std::optional<EvalError> pending_error;
 };
 
+// A moved-from stack has no Private: it is an empty one until a Push or a
+// Pop (which keeps its pending error there) makes one.
 CStack::CStack() : d(std::make_unique<Private>()) {}
-CStack::CStack(const CStack &other) : d(std::make_unique<Private>(*other.d)) {}
+CStack::CStack(const CStack &other) : d(other.d ? std::make_unique<Private>(*other.d) : std::make_unique<Private>()) {}
 CStack::CStack(CStack &&other) noexcept = default;
 CStack &CStack::operator=(CStack &&other) noexcept = default;
 CStack::~CStack() = default;
@@ -33,17 +35,19 @@ CStack::~CStack() = default;
 CStack &CStack::operator=(const CStack &other)
 {
     if (this != &other)
-        d = std::make_unique<Private>(*other.d);
+        d = other.d ? std::make_unique<Private>(*other.d) : std::make_unique<Private>();
     return *this;
 }
 
 std::int16_t CStack::StackSize() const noexcept
 {
-    return d->count;
+    return d ? d->count : 0;
 }
 
 void CStack::Push(const VariantValue &Value)
 {
+    if (!d)
+        d = std::make_unique<Private>();
     // Both counters are checked before either is stored, so a Push that fails
     // at the limit leaves a consistent stack behind: every held value stays
     // reachable and Pop never reads past the allocated slots.
@@ -60,6 +64,8 @@ void CStack::Push(const VariantValue &Value)
 
 VariantValue CStack::Pop()
 {
+    if (!d)
+        d = std::make_unique<Private>();
     d->pending_error.reset();
     if (d->count <= 0) {
         d->pending_error.emplace(eval_errors::EmptyStack, StackSource, "Pop method invoked on empty stack");
@@ -71,14 +77,14 @@ VariantValue CStack::Pop()
 
 VariantValue CStack::GetPopValue() const
 {
-    if (d->count > 0)
+    if (d && d->count > 0)
         return d->values[std::size_t(d->count - 1)];
     throw EvalError(eval_errors::EmptyStack, StackSource, "GetPopValue method invoked on empty stack");
 }
 
 std::optional<EvalError> CStack::pending_error() const
 {
-    return d->pending_error;
+    return d ? d->pending_error : std::nullopt;
 }
 
 } // namespace vorlenta

@@ -14,6 +14,8 @@
 
 namespace vorlenta {
 
+// The enumerators stand in rows of their own choosing.
+// clang-format off
 enum class Field {
     Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
     Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
@@ -23,6 +25,7 @@ inline constexpr int field_count = 23;
 
 // The framed groups of the window.
 enum class Panel { Frame1 = 1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7 };
+inline constexpr int panel_count = 7;
 
 enum class ExchangeButton { Command1, Command2 };
 
@@ -36,6 +39,7 @@ enum class Quantity {
     Speed, BikeMass, Grade, Power, PowerPerKg,               // cycling power
     RunningSpeed, CyclingPower,                              // km/h <--> W
 };
+// clang-format on
 inline constexpr int quantity_count = 23;
 
 struct KeyRule {
@@ -111,6 +115,25 @@ static_assert([] {
 }());
 } // namespace field_rows
 
+// The fields in the order of the window's control list: the order its load
+// writes their first texts in, and its text boxes' order among its controls.
+inline constexpr std::array<Field, field_count> control_order{
+    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
+    Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
+    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
+    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
+};
+// Each field stands in it once.
+static_assert([] {
+    std::array<int, field_count> seen{};
+    for (const Field field : control_order)
+        ++seen[std::size_t(static_cast<int>(field) - 1)];
+    for (const int count : seen)
+        if (count != 1)
+            return false;
+    return true;
+}());
+
 inline constexpr std::span<const FieldEntry, field_count> field_entries()
 {
     return field_rows::table;
@@ -147,7 +170,7 @@ inline constexpr const char *name_of(Field field)
 
 inline constexpr const char *name_of(Panel panel)
 {
-    constexpr const char *names[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
+    constexpr const char *names[panel_count] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
     return names[static_cast<int>(panel) - 1];
 }
 inline constexpr const char *name_of(ExchangeButton button)

@@ -17,7 +17,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "fields/field_table.h"
 #include "fields/notation.h"
@@ -31,9 +30,8 @@ public:
     // Every field starts with its designed text, its own name ("Text12").
     explicit TextStore(Notation notation = {});
 
-    // How the numbers in the texts are written; set it before the first write.
+    // How the numbers in the texts are written.
     const Notation &notation() const { return m_notation; }
-    void set_notation(Notation notation) { m_notation = std::move(notation); }
 
     const std::string &text(Field field) const { return m_texts[std::size_t(index_of(field))]; }
 

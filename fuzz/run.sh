@@ -17,7 +17,13 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${VORLENTA_FUZZ_BUILD:-$here/../build-fuzz}"
 clang="${VORLENTA_FUZZ_CXX:-$(command -v clang++-14 || command -v clang++)}"
 
-cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER="$clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A folder configured when the fuzzers were a project of their own is
+# configured anew.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^VORLENTA_FUZZ:BOOL=ON$' "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
+cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_CXX_COMPILER="$clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVORLENTA_FUZZ=ON -DVORLENTA_WINDOW=OFF -DBUILD_TESTING=OFF -DVORLENTA_DEBIAN_BUILD_FLAGS=OFF >/dev/null
 cmake --build "$build" -j2 --target evaluate_fuzzer cli_line_fuzzer squad_fuzzer
 
 mkdir -p "$build/corpus" "$build/cli_corpus" "$build/squad_corpus" "$build/artifacts"
@@ -27,7 +33,7 @@ cd "$build"
 # read the same seeds: a notation byte, then an expression; the squad's reads
 # an options byte, then a file.
 run() { # fuzzer corpus seconds seeds dictionary
-    "./$1" "$build/$2" "$here/$4" \
+    "$build/fuzz/$1" "$build/$2" "$here/$4" \
         -max_total_time="$3" -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
         -artifact_prefix="$build/artifacts/$1-" -dict="$here/$5" -print_final_stats=1
 }

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the page: the model (text/, fields/ and calc/) compiled to
-# WebAssembly with Debian's emscripten, and the squad's (with eval/ and
-# squad/) beside it, the page's words generated from
-# translations/, the help pages beside it, icons, manifest and service worker.
-# The result is a static folder, build/web (or $VORLENTA_BUILD_DIR/web),
-# index.html at its top, that any static web server can serve. Each run builds
-# it afresh and replaces the folder only when the whole build succeeded.
+# Builds the page into build/web (or $VORLENTA_BUILD_DIR/web): a static
+# folder, index.html at its top, that any static web server can serve. It is
+# this project's CMake build under Debian's emscripten (web/CMakeLists.txt
+# says what goes into the page), in the build folder web-build beside it,
+# which later runs reuse; the folder web is replaced only by a whole page.
+# VORLENTA_WEB_ADDRESS and VORLENTA_COPYRIGHT in the environment override the
+# project's; extra arguments go to CMake's configure step.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VORLENTA_BUILD_DIR:-$root/build}
@@ -17,7 +17,7 @@ fail() {
     echo "build-web.sh: $*" >&2
     exit 1
 }
-for tool in em++ python3 rsvg-convert pngquant gzip; do
+for tool in emcmake cmake ninja node npm python3 rsvg-convert pngquant gzip; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
 done
 
@@ -32,107 +32,14 @@ if [ -n "${EM_CACHE:-}" ]; then
 fi
 # emcc keeps its temporary files here rather than in a shared /tmp.
 export EMCC_TEMP_DIR=$work/tmp
+mkdir -p "$EMCC_TEMP_DIR"
 
-rm -rf "$work"
-mkdir -p "$work/tmp" "$work/web/help"
-staged=$work/web
+settings=(-DVORLENTA_PAGE_DIR="$out" -DVORLENTA_WARNINGS_AS_ERRORS=ON)
+[ -z "${VORLENTA_WEB_ADDRESS:-}" ] || settings+=(-DVORLENTA_WEB_ADDRESS="$VORLENTA_WEB_ADDRESS")
+[ -z "${VORLENTA_COPYRIGHT:-}" ] || settings+=(-DVORLENTA_COPYRIGHT="$VORLENTA_COPYRIGHT")
+emcmake cmake -S "$root" -B "$work" -G Ninja "${settings[@]}" "$@" >/dev/null
+cmake --build "$work" -j "${VORLENTA_JOBS:-2}"
 
-# The sources of the layers, as their CMake targets list them.
-sources_of() {
-    local layer file
-    for layer in "$@"; do
-        for file in $(grep -o '[A-Za-z0-9_]*\.cpp' "$root/$layer/CMakeLists.txt"); do
-            echo "$root/$layer/$file"
-        done
-    done
-}
-mapfile -t sources < <(sources_of text fields calc)
-mapfile -t squad_sources < <(sources_of text fields calc eval squad)
-[ ${#sources[@]} -gt 0 ] && [ ${#squad_sources[@]} -gt ${#sources[@]} ] || fail "no sources found in the layers"
-
-# Results must equal IEEE single and double arithmetic to the bit: no
-# contraction, no fast-math. Each module stands alone (no JavaScript glue, no
-# file system): the page instantiates it and calls its exports. The
-# calculators' module is what a first visit loads; the squad's, with the
-# evaluator, only the squad view.
-compile() {
-    local out=$1
-    shift
-    em++ -std=c++20 -Oz -g0 \
-        -Wall -Wextra -Wpedantic -Werror \
-        -ffp-contract=off -fno-fast-math \
-        -I"$root" "$@" \
-        -sSTANDALONE_WASM --no-entry -sFILESYSTEM=0 -sMALLOC=emmalloc \
-        -sTOTAL_STACK=65536 -sINITIAL_MEMORY=327680 -sALLOW_MEMORY_GROWTH=1 \
-        -o "$out"
-}
-compile "$staged/vorlenta.wasm" "${sources[@]}" "$root/web/binding.cpp"
-# The evaluator's export header, which its CMake build generates: nothing is
-# exported from a module that is one program.
-mkdir -p "$work/include/vorlenta"
-printf '#pragma once\n#define VORLENTA_EVAL_EXPORT\n#define VORLENTA_EVAL_NO_EXPORT\n' >"$work/include/vorlenta/eval_export.h"
-compile "$staged/squad.wasm" -I"$root/eval/include" -I"$work/include" "${squad_sources[@]}" "$root/web/squad_binding.cpp"
-
-# The page's words, from the same translations as the window's.
-web_address=${VORLENTA_WEB_ADDRESS:-$(sed -n 's/^set(VORLENTA_WEB_ADDRESS "\([^"]*\)".*/\1/p' "$root/CMakeLists.txt")}
-copyright=${VORLENTA_COPYRIGHT:-$(sed -n 's/^set(VORLENTA_COPYRIGHT "\([^"]*\)".*/\1/p' "$root/CMakeLists.txt")}
-[ -n "$web_address" ] && [ -n "$copyright" ] || fail "no web address or copyright line in CMakeLists.txt"
-python3 "$root/web/gen_page.py" "$root/translations" "$root/web/index.html" "$root/web/page.css" \
-    "$staged/index.html" "$work/strings.js" "$web_address" "$copyright"
-
-cp "$root/web/manifest.webmanifest" "$staged/"
-# The page's modules as one file, one request: each module's imports are the
-# ones before it, so dropping the import lines and the export words joins them.
-# The file is a classic script in one strict block, which keeps its names to
-# itself as a module would: a browser runs a classic script some 30 ms sooner
-# after a cold start than a module. The squad view's modules are a second
-# script, which the page loads when the view is first shown.
-join() {
-    local out=$1
-    shift
-    {
-        echo "'use strict';"
-        echo "{"
-        for module in "$@"; do
-            echo "// ---- ${module##*/}"
-            sed -e "/^import .* from '\.\/[a-z_]*\.js';$/d" -e 's/^export //' "$module"
-        done
-        echo "}"
-    } >"$out"
-    ! grep -nE '^(import|export) ' "$out" || fail "$out: an import or export the join cannot take"
-    # Two modules that give one name to two things do not join.
-    node --check "$out" || fail "$out: the modules do not join"
-}
-join "$staged/main.js" "$work/strings.js" "$root"/web/{wasm,locale,model,page,main}.js
-python3 "$root/web/gen_squad.py" "$root/translations" "$root/web/squad.html" "$work/squad_strings.js" \
-    "$root"/web/squad_*.js
-join "$staged/squad.js" "$work/squad_strings.js" "$root"/web/{wasm,locale,squad_words,squad_model,squad_store,squad_table,squad_view,squad_main}.js
-cp "$root/app/resources/vorlenta.svg" "$staged/icon.svg"
-# The icon has a handful of colours: a palette of 64 keeps it as it is at a
-# third of the bytes, which a first visit transfers.
-for size in 192; do
-    rsvg-convert -w "$size" -h "$size" "$root/app/resources/vorlenta.svg" -o "$work/icon-$size.png"
-    pngquant --strip --speed 1 --output "$staged/icon-$size.png" 64 "$work/icon-$size.png"
-done
-# The page's help pages, one per language, served beside the page.
-"$root/scripts/help-pages.sh" "$staged/help" "$web_address" "$root/docs/help/page" >/dev/null
-
-# The service worker stores every file of this build under a version that
-# changes with any of them; the page names that version in every file it asks
-# for (digested before it is written in).
-files=$(cd "$staged" && find . -type f ! -name sw.js | sed 's|^\./||' | LC_ALL=C sort)
-version=$(cd "$staged" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
-list="'./'"
-for file in $files; do
-    list+=", '$file'"
-done
-sed -i "s|@VERSION@|$version|g" "$staged/index.html" "$staged/main.js" "$staged/squad.js"
-sed -e "s|@VERSION@|$version|" -e "s|@FILES@|$list|" "$root/web/sw.js" >"$staged/sw.js"
-! grep -q '@[A-Z_]*@' "$staged/sw.js" "$staged/index.html" "$staged/squad.js" || fail "a placeholder was left unfilled"
-
-rm -rf "$out"
-mv "$staged" "$out"
-rm -rf "$work"
 # What a first visit in English loads, each file gzip-compressed.
 size=0
 for file in index.html main.js vorlenta.wasm manifest.webmanifest; do

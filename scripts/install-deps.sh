@@ -16,7 +16,7 @@ packages=(
 if [ "${1:-all}" != run ]; then
     packages+=(
         libgtest-dev libbenchmark-dev libmuparser-dev
-        clang libclang-rt-14-dev
+        clang libclang-rt-14-dev clang-format clang-tidy
         xvfb xauth x11-utils xdotool
         build-essential dpkg-dev debhelper lintian autopkgtest diffoscope-minimal
         file desktop-file-utils appstream tidy

@@ -9,5 +9,5 @@ build=${VORLENTA_BUILD_DIR:-$root/build}
 # folder that has them keeps them.
 configure=()
 [ -f "$build/CMakeCache.txt" ] || configure=(-DBUILD_TESTING=OFF)
-"$root/scripts/build.sh" "${configure[@]}"
+"$root/scripts/build.sh" -DVORLENTA_WINDOW=ON "${configure[@]}"
 exec "$build/app/vorlenta" "$@"

@@ -2,11 +2,10 @@
 // The model as the page reaches it: plain functions over field numbers and
 // UTF-8 texts, exported from the WebAssembly module (no JavaScript glue).
 //
-// Each action returns what it changed, as bits: bit n-1 for the field Textn
-// whose text changed, then the panels' enabled state and an exchange button's
-// caption. The page reads the new state for those bits alone and mirrors it;
-// it never computes. Its converters follow the typing, so it clicks no
-// exchange button and presses no key into a field.
+// Each action returns what it changed, as bits (changes.h). The page reads the
+// new state for those bits alone and mirrors it; it never computes. Its
+// converters follow the typing, so it clicks no exchange button and presses
+// no key into a field.
 
 #include <cstdint>
 #include <memory>
@@ -17,20 +16,18 @@
 #include <emscripten/emscripten.h>
 
 #include "calc/calc_model.h"
+#include "web/changes.h"
 
 namespace {
 
 using namespace vorlenta;
 
-constexpr std::uint32_t panels_bit = 1u << field_count;
-constexpr std::uint32_t caption_bit = 1u << (field_count + 1);
-
 struct Page {
     explicit Page(Notation notation) : model(std::move(notation))
     {
-        model.store().add_change_listener([this](Field field) { changes |= 1u << index_of(field); });
-        model.on_panels_changed([this](bool) { changes |= panels_bit; });
-        model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= caption_bit; });
+        model.store().add_change_listener([this](Field field) { changes |= page_changes::field(field); });
+        model.on_panels_changed([this](bool) { changes |= page_changes::panels; });
+        model.on_caption_changed([this](ExchangeButton, const std::string &) { changes |= page_changes::caption; });
     }
 
     std::uint32_t take_changes() { return std::exchange(changes, 0u); }
@@ -141,7 +138,7 @@ EMSCRIPTEN_KEEPALIVE int vl_body_mass_missing()
 // Whether the panel FrameN is one of those that need a body mass.
 EMSCRIPTEN_KEEPALIVE int vl_needs_body_mass(int panel)
 {
-    return panel >= 1 && panel <= 7 && needs_body_mass(static_cast<Panel>(panel));
+    return panel >= 1 && panel <= panel_count && needs_body_mass(static_cast<Panel>(panel));
 }
 
 } // extern "C"

@@ -10,9 +10,10 @@ small JavaScript module, strings.js, that the build joins into the page's
 script, so that the page is in the reader's language before its first paint.
 A caption of the string table is keyed by its id ("137"), any other text by
 its English source. Qt's access-key marks ("&File") are dropped: the page has
-none.
+none. Each input field's character limit (maxlength) comes from the model's
+field table, which the build writes out as FACTS_JSON.
 
-Usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT
+Usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET FACTS_JSON PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT
 """
 
 import base64
@@ -112,10 +113,23 @@ def fill(template, english, keys_used, web_address):
     return "".join(out)
 
 
+def with_limits(page, max_length):
+    """The page with each input field's maxlength set from the field table."""
+
+    def limited(match):
+        field = match.group(1)
+        if field not in max_length:
+            fail(f"the field table has no {field}")
+        return f'{match.group(0)} maxlength="{max_length[field]}"'
+
+    return re.sub(r'<input id="(Text[0-9]+)"', limited, page)
+
+
 def main():
-    if len(sys.argv) != 8:
-        fail("usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT")
-    translations, template_path, stylesheet, page_out, strings_out, web_address, copyright_line = sys.argv[1:]
+    if len(sys.argv) != 9:
+        fail("usage: gen_page.py TRANSLATIONS_DIR TEMPLATE STYLESHEET FACTS_JSON PAGE_OUT STRINGS_OUT WEB_ADDRESS COPYRIGHT")
+    (translations, template_path, stylesheet, facts, page_out, strings_out, web_address,
+     copyright_line) = sys.argv[1:]
 
     english, languages = {}, {}
     for path in sorted(pathlib.Path(translations).glob("*.ts")):
@@ -133,6 +147,7 @@ def main():
     template = template.replace('data-s="@COPYRIGHT@"', f'data-s="{html.escape(copyright_line)}"')
     keys_used = set()
     page = fill(template, english, keys_used, web_address)
+    page = with_limits(page, json.loads(pathlib.Path(facts).read_text(encoding="utf-8"))["maxLength"])
     style = pathlib.Path(stylesheet).read_bytes()
     if b"</" in style:
         fail(f"{stylesheet} cannot stand inside a <style> element")

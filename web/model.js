@@ -5,10 +5,8 @@
 import { loadModule } from './wasm.js';
 
 // Bits of an action's answer: bit n-1 for the field Textn whose text changed,
-// then these two.
-export const FIELD_COUNT = 23;
-export const PANELS_CHANGED = 1 << FIELD_COUNT;
-export const CAPTION_CHANGED = 1 << (FIELD_COUNT + 1);
+// then these two; the build takes them from the model's headers.
+export { CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED, PANEL_COUNT } from './facts.js';
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();

@@ -5,7 +5,7 @@
 // that the user cannot type into; the converters follow the typing; a panel
 // that waits for a body mass says so.
 
-import { CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED } from './model.js';
+import { CAPTION_CHANGED, FIELD_COUNT, PANELS_CHANGED, PANEL_COUNT } from './model.js';
 
 export const byId = (id) => document.getElementById(id);
 
@@ -55,7 +55,7 @@ export class Page {
     const untouched = focused?.value === '';
     this.#model = model;
     this.#panels = [];
-    for (let n = 1; n <= 7; n += 1) {
+    for (let n = 1; n <= PANEL_COUNT; n += 1) {
       if (model.needsBodyMass(n)) this.#panels.push(byId(`Frame${n}`));
     }
     let changes = model.start(this.#notation());

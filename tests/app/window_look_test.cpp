@@ -51,7 +51,7 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(int, points);
-        const Translations translations{QLocale(language)};
+        const Translations translations{QStringList{language}};
         if (points) {
             QFont font = original_font;
             font.setPointSize(points);

@@ -15,10 +15,13 @@ TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten) {
     EXPECT_EQ(eval.compile("Mass*x+MASS/y_1+X+Ey").symbols(), (std::vector<std::string>{"Mass", "x", "y_1", "y"}));
     const Expression faulty = eval.compile("a+b c+d");
     EXPECT_EQ(faulty.symbols(), (std::vector<std::string>{"a", "b"}));
-    // The text's own fault comes first, even before values that do not fit.
+    // The text's own fault comes first, even before a count that does not fit;
+    // only a value no table can hold comes before it, read before the fault.
     expect_same(faulty.evaluate({}), eval.evaluate("1+1 1+1"), "syntax fault");
+    EXPECT_EQ(faulty.evaluate({1.0, HUGE_VAL}).number, eval_errors::InvalidSymbolValue);
     Expression moved_from = eval.compile("x");
     const Expression moved_to = std::move(moved_from);
+    // NOLINTNEXTLINE(bugprone-use-after-move): a moved-from Expression is the blank one
     for (const Expression &blank : {Expression(), moved_from, eval.compile(" \t")})
         expect_same(blank.evaluate({}), eval.evaluate(""), "blank");
     EXPECT_EQ(moved_to.evaluate({2.0}).value, 2.0);

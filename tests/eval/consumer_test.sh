@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds consumer/ against the library components installed to a scratch prefix,
 # with find_package as C++17 and with pkg-config as C++20, each installed header
-# on its own as C++17, and the two installed examples; none may see Qt.
+# on its own as C++17, and the three installed examples; none may see Qt.
 # Usage: consumer_test.sh BUILD [FLAGS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,6 +36,10 @@ cmake --build "$scratch/force" >/dev/null
 notice 11: The expression cannot be evaluated: it divides by zero.
 mass/0 = 0
 mass*(9.81: Closing parenthesis expected at 11" ] || { echo "examples/cmake: wrong output" >&2; exit 1; }
+cmake -S "$examples/plot" -B "$scratch/plot" -DCMAKE_PREFIX_PATH="$scratch/usr" -DCMAKE_CXX_FLAGS="${2:-}" >/dev/null
+cmake --build "$scratch/plot" >/dev/null
+[ "$("$scratch/plot/plot")" = "$(printf '0\t-1\n0.5\t-2.2360679774997898\n1\tDivision by zero\n1.5\t3.6055512754639891\n2\t2.2360679774997898')" ] \
+    || { echo "examples/plot: wrong output" >&2; exit 1; }
 cp -r "$examples/pkg-config" "$scratch/check"
 CXXFLAGS="${2:-}" make -s -C "$scratch/check" >/dev/null
 status=0

@@ -112,6 +112,8 @@ inline void expect_same_faults(const EvalResult &result, double expected, const 
 inline bool table_values(CEval &eval, const Expression &compiled, std::vector<double> &values) {
     for (const std::string &name : compiled.symbols()) {
         const VariantValue stored = eval.m_SymbolTable.Value(name);
+        if (stored.is_empty())
+            return false;
         const EvalResult read = eval.evaluate(name);
         if (stored.is_number() || read.ok())
             values.push_back(stored.is_number() ? stored.number() : read.value);

@@ -47,10 +47,11 @@ const Row value_rows[] = {
     {"prefixes after an operator, a sign, a parenthesis and a prefix", "2*-(SS16)", value(-4)},
     {"percent is a hundredth", "%50", value(0.5)},
     {"E and L are to base e", "E1+L2", value(std::exp(1.0) + std::log(2.0))},
+    {"nothing at all (a fault for evaluate)", "", value(0)},
     {"blanks and control characters only", " \t\n", value(0)},
     {"negative base, whole exponent", "(-2)^3", value(-8)},
     {"zero to the zero", "0^0", value(1)},
-    {"sums round as doubles do", "0.1+0.2", value(0.1 + 0.2)},
+    {"literals and sums round as doubles do", "0.1+0.2+0.3*3", value(0.1 + 0.2 + 0.3 * 3)},
     {"numbers without digits on one side", "5.+.5+007", value(12.5)},
     {"a long literal rounds correctly", "0.30000000000000001665", value(0.30000000000000001665)},
     {"a symbol keeps every digit, in any case", "PI*1", value(3.14159265358979)},
@@ -126,7 +127,7 @@ TEST(Notices, GoToTheProcessWideHandlerWhenTheEvaluatorHasNone) {
 TEST(Notices, AHandlerMayReplaceHandlersAndShowNoticesWhileItRuns) {
     std::vector<std::string> shown;
     const std::string words(100, 'w'); // on the heap, in the handler's capture
-    const auto replacing = [&shown](std::string capture, auto replace) {
+    const auto replacing = [&shown](const std::string &capture, auto replace) {
         return [&shown, capture, replace](const Notice &n) {
             replace();
             shown.push_back(capture + std::to_string(n.number));

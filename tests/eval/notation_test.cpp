@@ -24,8 +24,10 @@ std::string german_locale_path() {
 }
 
 // The separator an evaluator made in this locale starts with, found in a child
-// process: glibc's newlocale keeps hold of the LOCPATH it read.
+// process started afresh: glibc's newlocale keeps hold of the LOCPATH it read,
+// and the library reads the user's locale once per process.
 char separator_in(const std::string &locales, const char *locale) {
+    testing::GTEST_FLAG(death_test_style) = "threadsafe";
     char separator = 0;
     EXPECT_EXIT(
         {
@@ -71,6 +73,6 @@ TEST(Notation, EvaluatorsOnTwoThreadsKeepToTheirOwn) {
     install_notice_handler(std::move(previous));
     EXPECT_EQ(process_wide, 1000);
     EXPECT_EQ(notices[0] + notices[1], 1000);
-    EXPECT_EQ(sums[0], 500 * (4.0 * 1.5 + 2.5) + 1.5 * (499 * 500 / 2)); // exact in doubles
-    EXPECT_EQ(sums[1], 500 * (2.0 * 1.5 + 2.5) + 1.5 * (499 * 500 / 2));
+    EXPECT_EQ(sums[0], 500 * (4.0 * 1.5 + 2.5) + 1.5 * (499.0 * 500 / 2)); // exact in doubles
+    EXPECT_EQ(sums[1], 500 * (2.0 * 1.5 + 2.5) + 1.5 * (499.0 * 500 / 2));
 }

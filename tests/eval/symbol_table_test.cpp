@@ -6,6 +6,11 @@
 
 using namespace vorlenta::eval_test;
 
+// Values as people write them: any number, but no null pointer.
+template <typename T>
+concept Adds = requires(CSymbolTable table, T value) { table.Add("x", value); };
+static_assert(Adds<int> && Adds<unsigned long> && Adds<float> && Adds<const char *> && !Adds<std::nullptr_t>);
+
 TEST(SymbolTable, NamesMatchAnyCaseAndOnlyNumbersAreStoredWithTheirKind) {
     for (const Notation notation : {Point, Comma}) {
         Evaluator owner(notation);
@@ -25,7 +30,10 @@ TEST(SymbolTable, NamesMatchAnyCaseAndOnlyNumbersAreStoredWithTheirKind) {
     CSymbolTable alone; // reads "." like a table on its own
     alone.Add("p", "2.5");
     alone.Add("c", "2,5");
-    EXPECT_EQ(alone.Count(), 1);
+    alone.Add("zero", 0);
+    alone.Add("null", static_cast<const char *>(nullptr));
+    EXPECT_EQ(alone.Count(), 3);
+    EXPECT_TRUE(alone.Value("zero") == VariantValue(0.0) && alone.Value("null").is_empty());
 }
 
 TEST(SymbolTable, WritingTakesTheNewCaseAndMovesTheNameToTheEndOrRaises) {
@@ -55,4 +63,44 @@ TEST(SymbolTable, CountingPast32767Overflows) {
     EXPECT_EQ(table.Value("32766"), VariantValue(0.0));
     table.m_Symbols.add("one more", 0.0);
     EXPECT_EQ(raised([&] { table.Count(); }), "raised 6 at 0: Overflow");
+}
+
+// Random adds, deletes and rewrites against a plain list of the same names:
+// the order, the values and the names that are found must stay the list's
+// through removed entries left in place and compacted away.
+TEST(SymbolTable, KeepsItsOrderThroughManyChanges) {
+    CSymbolTable table;
+    std::vector<std::pair<std::string, double>> model;
+    std::uint32_t random = 12345;
+    for (int step = 0; step < 20000; ++step) {
+        random = random * 1103515245u + 12345u;
+        const std::string name = (random >> 8) % 2 ? "n" + std::to_string((random >> 12) % 40)
+                                                    : "N" + std::to_string((random >> 12) % 40);
+        const auto in_model = std::find_if(model.begin(), model.end(), [&](const auto &entry) {
+            return std::equal(entry.first.begin() + 1, entry.first.end(), name.begin() + 1, name.end());
+        });
+        if ((random >> 24) % 3 == 0) {
+            table.Delete(name);
+            if (in_model != model.end())
+                model.erase(in_model);
+        } else if (in_model != model.end()) {
+            table.Value(name, double(step));
+            model.erase(in_model);
+            model.emplace_back(name, step);
+        } else {
+            table.Add(name, double(step));
+            model.emplace_back(name, step);
+        }
+        ASSERT_EQ(table.m_Symbols.size(), model.size());
+    }
+    for (std::size_t i = 0; i < model.size(); ++i) {
+        EXPECT_EQ(table.m_Symbols.name_at(i), model[i].first);
+        EXPECT_EQ(table.m_Symbols.value_at(i), VariantValue(model[i].second));
+        EXPECT_EQ(table.Value(model[i].first), VariantValue(model[i].second));
+    }
+    EXPECT_THROW(table.m_Symbols.name_at(model.size()), std::out_of_range);
+    std::size_t defined = 0;
+    for (int n = 0; n < 40; ++n)
+        defined += table.IsSymbolDefined("n" + std::to_string(n));
+    EXPECT_EQ(defined, model.size());
 }

@@ -18,13 +18,13 @@
 //
 // evaluate gives what CEval::evaluate gives for the same text, with the same
 // separator and a table holding these values, to the bit: the value, or the
-// first fault with its number, message and position. A syntax fault found by
-// compile comes back from every evaluate; a blank text is "Operand expected"
-// at 1. Then, in this order:
-//   - ValueCountMismatch when `count` is not symbols().size();
-//   - InvalidSymbolValue for a value that is infinite or NaN;
-//   - the faults of the evaluation itself, ExpressionTooLong included: the
-//     postfix form writes each symbol as the shortest text of its value.
+// first fault with its number, message and position, ExpressionTooLong
+// included (the postfix form writes each symbol as the shortest text of its
+// value). A syntax fault found by compile comes back from every evaluate,
+// unless a value is infinite or NaN: that is InvalidSymbolValue, as reading
+// the text refuses such a value where it reads the symbol. A blank text is
+// "Operand expected" at 1. When `count` is not symbols().size(), the text's
+// fault comes back, or else ValueCountMismatch.
 //
 // A plain value: copies share the compiled form, which never changes, so any
 // number of threads may evaluate one Expression (or its copies) at once. A

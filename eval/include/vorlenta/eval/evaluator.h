@@ -43,7 +43,11 @@ class VORLENTA_EVAL_EXPORT CEval {
 public:
     // The decimal separator starts as the user's: '.' when the decimal
     // separator of the numeric locale (LC_ALL, LC_NUMERIC, LANG) is ".", ','
-    // otherwise; '.' when that locale is not installed.
+    // otherwise; '.' when that locale is not installed. The locale is read
+    // once per process, by the first CEval.
+    //
+    // A moved-from CEval works as a new one, and so does one whose
+    // m_SymbolTable was moved out.
     CEval();
     CEval(const CEval &other);
     CEval(CEval &&other) noexcept;

@@ -5,8 +5,10 @@
 // (UTF-8). The stack and the symbol table keep values with their kind;
 // arithmetic counts the empty value as 0. A plain value type.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 namespace vorlenta {
@@ -17,9 +19,20 @@ public:
 
     VariantValue() = default;
     VariantValue(double number) : m_value(number) {}
+    // Any other number as a double: Add("x", 0) is the number 0, not a
+    // null text.
+    template <typename Number, std::enable_if_t<std::is_arithmetic_v<Number>, int> = 0>
+    VariantValue(Number number) : m_value(static_cast<double>(number)) {}
+    // A null pointer is neither a number nor a text.
+    VariantValue(std::nullptr_t) = delete;
     VariantValue(std::string text) : m_value(std::move(text)) {}
     VariantValue(std::string_view text) : m_value(std::string(text)) {}
-    VariantValue(const char *text) : m_value(std::string(text)) {}
+    // A null pointer held in a variable gives the empty value.
+    VariantValue(const char *text)
+    {
+        if (text)
+            m_value = std::string(text);
+    }
 
     Kind kind() const noexcept { return Kind(m_value.index()); }
     bool is_empty() const noexcept { return kind() == Kind::Empty; }
