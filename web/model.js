@@ -2,7 +2,8 @@
 // The calculator's model, compiled to WebAssembly, as JavaScript objects see
 // it: texts cross as UTF-8, and every action answers with what it changed.
 
-import { loadModule } from './wasm.js';
+import { MODEL } from './model_bytes.js';
+import { startModule } from './wasm.js';
 
 // Bits of an action's answer: bit n-1 for the field Textn whose text changed,
 // then these two; the build takes them from the model's headers.
@@ -18,8 +19,12 @@ export class Model {
     this.#exports = exports;
   }
 
-  static async load(url) {
-    return new Model(await loadModule(url));
+  // The model that comes with the page's script: at once, or a promise of
+  // it where the browser compiles only off the page's thread.
+  static create() {
+    const bytes = Uint8Array.fromBase64?.(MODEL) ?? Uint8Array.from(atob(MODEL), (c) => c.charCodeAt(0));
+    const exports = startModule(bytes);
+    return exports instanceof Promise ? exports.then((e) => new Model(e)) : new Model(exports);
   }
 
   // Writes the texts, each ended by a NUL, where the model reads its input.

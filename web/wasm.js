@@ -37,13 +37,12 @@ async function instantiate(url, imports) {
   }
 }
 
-// The module's exports, once it has started.
-export async function loadModule(url) {
-  let exports;
-  const zero = (at) => new DataView(exports.memory.buffer).setUint32(at, 0, true);
-  // What the C library asks of its host: no environment, no exit, and
-  // nothing to do when the memory grows (views are made afresh each time).
-  const imports = {
+// What the C library asks of its host: no environment, no exit, and nothing
+// to do when the memory grows (views are made afresh each time). The
+// exports come later, once the instance is made.
+function hostImports(exportsOf) {
+  const zero = (at) => new DataView(exportsOf().memory.buffer).setUint32(at, 0, true);
+  return {
     env: { emscripten_notify_memory_growth() {} },
     wasi_snapshot_preview1: {
       environ_sizes_get(count, size) {
@@ -59,11 +58,40 @@ export async function loadModule(url) {
       },
     },
   };
-  ({ exports } = (await instantiate(url, imports)).instance);
+}
+
+function started(exports) {
   try {
     exports._initialize();
   } catch (error) {
     throw new LoadFault(error, true);
   }
   return exports;
+}
+
+// The module's exports, once it has started: downloaded from the url.
+export async function loadModule(url) {
+  let exports;
+  ({ exports } = (await instantiate(url, hostImports(() => exports))).instance);
+  return started(exports);
+}
+
+// The module's exports, once it has started: from its bytes, at once where
+// the browser compiles on the calling thread, as every browser does for a
+// module this small; the few that refuse (RangeError) compile it off it.
+export function startModule(bytes) {
+  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly', true);
+  let exports;
+  const imports = hostImports(() => exports);
+  try {
+    try {
+      ({ exports } = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports));
+    } catch (error) {
+      if (!(error instanceof RangeError)) throw error;
+      return WebAssembly.instantiate(bytes, imports).then(({ instance }) => started((exports = instance.exports)));
+    }
+  } catch (error) {
+    throw new LoadFault(error, true);
+  }
+  return started(exports);
 }

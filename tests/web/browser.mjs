@@ -65,14 +65,10 @@ export async function openContext(browser, origin, { locale = 'en-US', viewport 
     return { context, log };
 }
 
-// Loads the page and waits until its fields accept input and its results
-// follow the keys; or, with the model held back from the network until the
-// promise held resolves (in a context without service workers, which would
-// answer from their cache), only until the fields accept input.
-export async function openPage(context, origin, held) {
+// Loads the page and waits until its results follow the keys.
+export async function openPage(context, origin) {
     const page = await context.newPage();
-    if (held) await page.route('**/vorlenta.wasm*', route => held.then(() => route.continue()));
     await page.goto(origin + '/');
-    await page.waitForSelector(held ? 'html[data-ready="1"]' : 'html[data-live="1"]', { timeout: 15000 });
+    await page.waitForSelector('html[data-live="1"]', { timeout: 15000 });
     return page;
 }

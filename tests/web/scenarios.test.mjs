@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The scenario tables of tests/scenarios played on the page by real typing,
 // Tab, clicks, taps and key presses: each row in "." notation in an en-US
-// desktop browser with the model loaded, and in "," notation on a de-DE
-// phone (touch, 360 px) whose model is held back until the row's first
-// check, so that all it typed and tapped before waited for the model. Meanwhile no request may leave the page's
-// origin and no error may reach the console.
+// desktop browser, and in "," notation on a de-DE phone (touch, 360 px).
+// Meanwhile no request may leave the page's origin and no error may reach the
+// console.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -21,29 +20,18 @@ const rows = file => readFileSync(new URL(`../scenarios/${file}`, import.meta.ur
 const keys = { Tab: 'Tab', Backtab: 'Shift+Tab', Left: 'ArrowLeft', Right: 'ArrowRight', Enter: 'Enter', Space: ' ', PgDown: 'Control+PageDown' };
 
 class PagePlayer {
-    constructor(page, release, phone) { Object.assign(this, { page, release, phone }); }
+    constructor(page, phone) { Object.assign(this, { page, phone }); }
 
     // A finger on a phone, the mouse on a desktop.
     touch(selector) { return this.phone ? this.page.tap(selector) : this.page.click(selector); }
-
-    // Lets a held model in: it takes every step so far at once.
-    async live() {
-        if (!this.release) return;
-        assert.equal(await this.page.getAttribute('html', 'data-live'), null, 'the model came before it was let in');
-        this.release();
-        this.release = null;
-        await this.page.waitForSelector('html[data-live="1"]');
-    }
 
     focused() {
         return this.page.evaluate(() => document.activeElement?.closest('#SSTab1') ? 'SSTab1' : document.activeElement?.id);
     }
 
-    // Clicks a control, showing its tab first, as a user must; a user waits
-    // for a disabled one.
+    // Clicks a control, showing its tab first, as a user must.
     async click(id) {
-        const [disabled, panel] = await this.page.$eval(`#${id}`, e => [e.matches(':disabled'), e.closest('[role=tabpanel]')?.id]);
-        if (disabled) await this.live();
+        const panel = await this.page.$eval(`#${id}`, e => e.closest('[role=tabpanel]')?.id);
         const tab = panel && `#SSTab1_${panel.at(-1)}`;
         if (tab && await this.page.getAttribute(tab, 'aria-selected') !== 'true') await this.touch(tab);
         await this.touch(`#${id}`);
@@ -52,7 +40,6 @@ class PagePlayer {
     async play(word) {
         const [, name, action, text] = word.match(/^([^=:]+)([=:]?)(.*)$/);
         const { page } = this;
-        if (action === ':' || name.startsWith('@') || /^(\*|shown|[+-]panels)$/.test(name)) await this.live();
         const sign = name.startsWith('±') && `[data-sign-for=${name.slice(1)}]`;
         if (action === '=') {
             if (await this.focused() === name) await page.keyboard.press('Control+A');
@@ -74,7 +61,6 @@ class PagePlayer {
             const shown = await page.$eval(`#${name}`, e => ('value' in e ? e.value : e.dataset.caption));
             assert.equal(shown, text, name);
         } else if (sign) {
-            if (await page.$eval(sign, e => e.disabled)) await this.live();
             await this.touch(sign);
         } else if (name.startsWith('@')) assert.equal(await this.focused(), name.slice(1), 'the focus');
         else if (name === '*') {
@@ -95,17 +81,14 @@ after(async () => { await browser?.close(); await server?.close(); });
 const all = [...rows('calculators.txt'), ...rows('window.txt'), ...rows('squad.txt')];
 test('scenarios', { concurrency: true }, t => Promise.all([['en-US', false], ['de-DE', true]].map(([locale, german]) =>
     t.test(`in ${locale}`, async t => {
-        const { context, log } = await openContext(browser, server.origin, { locale, serviceWorkers: german ? 'block' : 'allow', ...(german ? phone : {}) });
+        const { context, log } = await openContext(browser, server.origin, { locale, ...(german ? phone : {}) });
         for (const row of all) {
             await t.test(row.name, async () => {
-                let release;
-                const held = german ? new Promise(resolve => { release = resolve; }) : undefined;
-                const page = await openPage(context, server.origin, held);
-                const player = new PagePlayer(page, release, german);
+                const page = await openPage(context, server.origin);
+                const player = new PagePlayer(page, german);
                 const steps = german ? row.steps.replace(/[.,]/g, c => (c === '.' ? ',' : '.')) : row.steps;
                 for (const word of steps.split(/\s+/).filter(Boolean))
                     await player.play(word).catch(e => { e.message = `at step ${word}: ${e.message}`; throw e; });
-                await player.live();
                 await page.close();
             });
         }
