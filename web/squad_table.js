@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The squad's table: a row per athlete, the columns the rows hold as inputs
-// (each an <input data-column="NAME"> in a <tr data-row="N">, N from 1),
-// then the computed ones, whose cells are the model's texts. It mirrors the
-// model and hands it every edit; an edit shows its own row again, nothing
-// else. Tab goes along the row; Enter goes down the column (a new row past
+// (each an <input data-column="NAME"> in a row data-row="N", N from 1),
+// then the computed ones, whose cells are the model's texts. Its rows are
+// grids of their own rather than a <table>'s, with ARIA's table roles: a
+// change in one row lays out that row alone, and rows out of sight are not
+// laid out at all, so that an edit stays quick in a squad of a thousand (a
+// <table> lays out every row again). It mirrors the model and hands it every
+// edit; an edit shows its own row again, nothing else. Tab goes along the row; Enter goes down the column (a new row past
 // the last), Shift+Enter and the arrow keys up and down: one test for the
 // whole squad, as at a station with a clipboard. A paste of several cells
 // (tab-separated rows, as spreadsheets copy) fills the cells from the one
@@ -24,7 +27,7 @@ export class SquadTableView {
   #header = [];
   #inputs = 0;
   #limits = [];
-  #rows = []; // per row: its <tr>, and its computed cells
+  #rows = []; // per row: its element, its inputs and its computed cells
   #problems = new Map(); // row -> its problems
   #sorted = null; // { column, descending }
   // The row of the cell focused last, for actions on "this row".
@@ -39,8 +42,8 @@ export class SquadTableView {
     this.#model = model;
     this.#decimal = decimal;
     this.#caption = caption;
-    this.#head = table.tHead.rows[0];
-    this.#body = table.tBodies[0];
+    this.#head = table.querySelector('.squad-head > [role=row]');
+    this.#body = table.querySelector('.squad-body');
     this.#body.addEventListener('input', (event) => this.#edited(event.target));
     this.#body.addEventListener('keydown', (event) => this.#key(event));
     this.#body.addEventListener('paste', (event) => this.#paste(event));
@@ -81,6 +84,7 @@ export class SquadTableView {
     this.#inputs = this.#model.columns();
     this.#limits = this.#header.slice(0, this.#inputs).map((_, column) => this.#model.limit(column));
     this.#renderHead();
+    this.#table.style.setProperty('--squad-columns', this.#widths());
     this.#rows = [];
     this.#problems.clear();
     const rows = document.createDocumentFragment();
@@ -106,14 +110,27 @@ export class SquadTableView {
     this.focus(this.#rows.length, 0);
   }
 
+  // The columns' widths: the row numbers, the first column (the names),
+  // numbers, texts, results.
+  #widths() {
+    const width = (column) => {
+      if (column === 0) return 'var(--squad-name)';
+      if (column >= this.#inputs) return '6.5rem';
+      return this.#limits[column] ? '6rem' : '8rem';
+    };
+    return ['var(--squad-number)', ...this.#header.map((_, column) => width(column))].join(' ');
+  }
+
   #renderHead() {
-    const cells = [document.createElement('td')];
+    const corner = document.createElement('div');
+    corner.setAttribute('role', 'columnheader');
+    const cells = [corner];
     this.#header.forEach((name, column) => {
-      const th = document.createElement('th');
-      th.scope = 'col';
-      th.id = `SquadHead${column}`;
-      th.dataset.column = name;
-      if (column >= this.#inputs) th.className = 'computed';
+      const head = document.createElement('div');
+      head.setAttribute('role', 'columnheader');
+      head.id = `SquadHead${column}`;
+      head.dataset.column = name;
+      if (column >= this.#inputs) head.className = 'computed';
       const button = document.createElement('button');
       button.type = 'button';
       button.dataset.sort = String(column);
@@ -125,25 +142,27 @@ export class SquadTableView {
         span.textContent = text;
         button.append(span);
       }
-      if (this.#sorted?.column === column) th.ariaSort = this.#sorted.descending ? 'descending' : 'ascending';
-      th.append(button);
-      cells.push(th);
+      if (this.#sorted?.column === column) head.ariaSort = this.#sorted.descending ? 'descending' : 'ascending';
+      head.append(button);
+      cells.push(head);
     });
     this.#head.replaceChildren(...cells);
   }
 
   #newRow(row) {
-    const tr = document.createElement('tr');
-    tr.dataset.row = String(row + 1);
-    const number = document.createElement('th');
-    number.scope = 'row';
+    const line = document.createElement('div');
+    line.setAttribute('role', 'row');
+    line.dataset.row = String(row + 1);
+    const number = document.createElement('div');
+    number.setAttribute('role', 'rowheader');
     number.id = `SquadRow${row + 1}`;
     number.textContent = String(row + 1);
-    tr.append(number);
+    line.append(number);
     const inputs = [];
     const computed = [];
     this.#header.forEach((name, column) => {
-      const td = document.createElement('td');
+      const box = document.createElement('div');
+      box.setAttribute('role', 'cell');
       if (column < this.#inputs) {
         const input = document.createElement('input');
         input.type = 'text';
@@ -157,16 +176,16 @@ export class SquadTableView {
           input.maxLength = this.#limits[column] + 1; // a sign takes no room, as in the window
           input.autocapitalize = 'off';
         }
-        td.append(input);
+        box.append(input);
         inputs.push(input);
       } else {
-        td.className = 'computed';
-        computed.push(td);
+        box.className = 'computed';
+        computed.push(box);
       }
-      tr.append(td);
+      line.append(box);
     });
-    this.#rows[row] = { tr, inputs, computed };
-    return tr;
+    this.#rows[row] = { line, inputs, computed };
+    return line;
   }
 
   // Rows up to `row`, new and empty, in the model and on the page.
@@ -187,12 +206,12 @@ export class SquadTableView {
     inputs.forEach((input, column) => {
       if (input.value !== cells[column] && document.activeElement !== input) input.value = cells[column];
     });
-    computed.forEach((td, i) => {
+    computed.forEach((box, i) => {
       const text = cells[this.#inputs + i] ?? '';
-      if (td.textContent === text && !td.classList.contains('fault')) return;
-      td.textContent = text;
-      td.removeAttribute('title');
-      td.classList.remove('fault');
+      if (box.textContent === text && !box.classList.contains('fault')) return;
+      box.textContent = text;
+      box.removeAttribute('title');
+      box.classList.remove('fault');
     });
     for (const input of inputs) {
       if (!input.hasAttribute('aria-invalid')) continue;
@@ -216,16 +235,16 @@ export class SquadTableView {
     }
     // A result that could not be computed: a sign, and the reason for
     // whoever points at it or reads the table aloud.
-    const td = computed[column - this.#inputs];
-    td.classList.add('fault');
-    td.title = message;
+    const box = computed[column - this.#inputs];
+    box.classList.add('fault');
+    box.title = message;
     const sign = document.createElement('span');
     sign.ariaHidden = 'true';
     sign.textContent = '!';
     const reason = document.createElement('span');
     reason.className = 'visually-hidden';
     reason.textContent = message;
-    td.replaceChildren(sign, reason);
+    box.replaceChildren(sign, reason);
   }
 
   #edited(input) {
@@ -313,4 +332,4 @@ export class SquadTableView {
   }
 }
 
-const rowOf = (element) => Number(element.closest('tr').dataset.row) - 1;
+const rowOf = (element) => Number(element.closest('[data-row]').dataset.row) - 1;

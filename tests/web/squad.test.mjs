@@ -27,9 +27,9 @@ async function openSquad(context) {
 
 const cell = (row, column) => `[data-row="${row}"] [data-column="${column}"]`;
 // The column's cells as a user sees them, row after row.
-const columnOf = (page, column) => page.$$eval('#SquadTable tbody tr', (rows, name) => {
-    const at = [...document.querySelectorAll('#SquadTable thead th')].findIndex(th => th.dataset.column === name);
-    return rows.map(row => { const c = row.children[at + 1]; return c.querySelector('input')?.value ?? c.textContent; });
+const columnOf = (page, column) => page.$$eval('#SquadTable [data-row]', (rows, name) => {
+    const at = [...document.querySelectorAll('#SquadTable [role=columnheader]')].findIndex(head => head.dataset.column === name);
+    return rows.map(row => { const c = row.children[at]; return c.querySelector('input')?.value ?? c.textContent; });
 }, column);
 
 async function choose(page, columns) {
@@ -70,7 +70,7 @@ for (const [locale, options] of [['en-US', {}], ['de-DE', phone]]) {
             assert.deepEqual((await columnOf(page, column)).slice(0, athletes.length),
                 athletes.map(({ shown }) => german(shown[column] ?? '')), column);
         }
-        assert.equal(await page.evaluate(() => document.activeElement.closest('tr').dataset.row), String(athletes.length + 1),
+        assert.equal(await page.evaluate(() => document.activeElement.closest('[data-row]').dataset.row), String(athletes.length + 1),
             'Enter went down to a new row');
         await context.close();
         assert.deepEqual(log, { foreign: [], errors: [] });
@@ -100,7 +100,7 @@ test('pasted rows, sorted, with formula columns; exported and imported back; fil
     await page.press('#SquadFormula', 'Enter');
     assert.match(await page.textContent('#SquadStatus'), /Ausdruck zu lang/);
 
-    await page.click('#SquadTable thead th[data-column="body_mass"] button');
+    await page.click('#SquadTable [role=columnheader][data-column="body_mass"] button');
     assert.deepEqual(await columnOf(page, 'name'), ['=1+2', '<img src=x onerror=alert(1)>', 'Anna']);
 
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#SquadExport')]);
