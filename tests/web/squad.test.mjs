@@ -3,7 +3,8 @@
 // typed down each column show the window's texts; a spreadsheet's rows
 // pasted, sorted, with formula columns; a CSV file exported and imported
 // back as it was, names shown as typed; files that cannot be a squad leave
-// it as it was; the squad survives a reload and a killed browser.
+// it as it was; the squad survives a reload and a killed browser, and a
+// page left while a file waits to replace it.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -174,7 +175,7 @@ function kill({ browserProcess }) {
     });
 }
 
-test('the squad survives a reload and a killed browser', async t => {
+test('the squad survives a reload, a killed browser and a page left while a file waits to replace it', async t => {
     const profile = mkdtempSync(join(tmpdir(), 'vorlenta-profile-'));
     let running = await startChromium(profile);
     t.after(async () => { await kill(running); rmSync(profile, { recursive: true, force: true }); });
@@ -198,4 +199,12 @@ test('the squad survives a reload and a killed browser', async t => {
     page = await openSquad(running.context);
     assert.deepEqual(await columnOf(page, 'name'), ['Anna', 'Ben']);
     assert.deepEqual(await columnOf(page, 'body_mass'), ['72.5', '']);
+
+    // Left while asked whether a file is to replace the squad: the squad stays.
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('#SquadImport')]);
+    await chooser.setFiles({ name: 'other.csv', mimeType: 'text/csv', buffer: Buffer.from('name,load,reps\nCleo,100,5\nDan,90,3\n') });
+    await page.waitForSelector('#SquadConfirm[open]');
+    await page.reload();
+    await page.waitForSelector('#SSTab1_panel2[data-ready="1"]');
+    assert.deepEqual(await columnOf(page, 'name'), ['Anna', 'Ben']);
 });
