@@ -12,6 +12,7 @@
 // (tab-separated rows, as spreadsheets copy) fills the cells from the one
 // pasted into on.
 
+import { RowPins } from './squad_pins.js';
 import { translated } from './squad_words.js';
 
 // Keys that move along a column.
@@ -29,6 +30,7 @@ export class SquadTableView {
   #limits = [];
   #rows = []; // per row: its element, its inputs and its computed cells
   #problems = new Map(); // row -> its problems
+  #pins;
   #sorted = null; // { column, descending }
   // The row of the cell focused last, for actions on "this row".
   currentRow = -1;
@@ -44,6 +46,7 @@ export class SquadTableView {
     this.#caption = caption;
     this.#head = table.querySelector('.squad-head > [role=row]');
     this.#body = table.querySelector('.squad-body');
+    this.#pins = new RowPins(table.parentElement, () => this.#rows.map(({ line }) => line));
     this.#body.addEventListener('input', (event) => this.#edited(event.target));
     this.#body.addEventListener('keydown', (event) => this.#key(event));
     this.#body.addEventListener('paste', (event) => this.#paste(event));
@@ -91,6 +94,7 @@ export class SquadTableView {
     const count = this.#model.rows();
     for (let row = 0; row < count; row += 1) rows.append(this.#newRow(row));
     this.#body.replaceChildren(rows);
+    this.#pins.update();
     for (let row = 0; row < count; row += 1) this.#show(row);
     this.onProblems();
     if (focused) this.focus(focused.row, focused.column);
@@ -111,19 +115,21 @@ export class SquadTableView {
   }
 
   // The columns' widths: the row numbers, the first column (the names),
-  // numbers, texts, results.
+  // numbers, texts, the calculators' results (the window's few decimals),
+  // formula results (up to 17 digits; longer ones wrap).
   #widths() {
     const width = (column) => {
       if (column === 0) return 'var(--squad-name)';
-      if (column >= this.#inputs) return '6.5rem';
+      if (column >= this.#inputs) return this.#model.field(column) ? '6.5rem' : '14rem';
       return this.#limits[column] ? '6rem' : '8rem';
     };
     return ['var(--squad-number)', ...this.#header.map((_, column) => width(column))].join(' ');
   }
 
   #renderHead() {
+    // Above the row numbers: nothing to name, no header.
     const corner = document.createElement('div');
-    corner.setAttribute('role', 'columnheader');
+    corner.setAttribute('role', 'cell');
     const cells = [corner];
     this.#header.forEach((name, column) => {
       const head = document.createElement('div');
@@ -195,6 +201,7 @@ export class SquadTableView {
     const first = this.#rows.length;
     for (let at = first; at <= row; at += 1) added.append(this.#newRow(at));
     this.#body.append(added);
+    this.#pins.update();
     for (let at = first; at <= row; at += 1) this.#show(at);
     this.onChange();
   }

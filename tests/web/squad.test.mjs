@@ -29,7 +29,7 @@ async function openSquad(context) {
 const cell = (row, column) => `[data-row="${row}"] [data-column="${column}"]`;
 // The column's cells as a user sees them, row after row.
 const columnOf = (page, column) => page.$$eval('#SquadTable [data-row]', (rows, name) => {
-    const at = [...document.querySelectorAll('#SquadTable [role=columnheader]')].findIndex(head => head.dataset.column === name);
+    const at = [...document.querySelector('#SquadTable [role=row]').children].findIndex(head => head.dataset.column === name);
     return rows.map(row => { const c = row.children[at]; return c.querySelector('input')?.value ?? c.textContent; });
 }, column);
 
