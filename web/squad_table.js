@@ -116,14 +116,26 @@ export class SquadTableView {
 
   // The columns' widths: the row numbers, the first column (the names),
   // numbers, texts, the calculators' results (the window's few decimals),
-  // formula results (up to 17 digits; longer ones wrap).
+  // formula results (up to 17 digits; longer ones wrap); and at least the
+  // longest word of the column's caption, which a header never breaks.
   #widths() {
-    const width = (column) => {
-      if (column === 0) return 'var(--squad-name)';
+    const least = (column) => {
       if (column >= this.#inputs) return this.#model.field(column) ? '6.5rem' : '14rem';
       return this.#limits[column] ? '6rem' : '8rem';
     };
-    return ['var(--squad-number)', ...this.#header.map((_, column) => width(column))].join(' ');
+    const measure = document.createElement('canvas').getContext('2d');
+    const captions = [...this.#head.children].slice(1).map((head) => head.querySelector('.caption'));
+    const widths = this.#header.map((_, column) => {
+      if (column === 0) return 'var(--squad-name)';
+      const caption = captions[column];
+      if (!caption) return least(column);
+      const style = getComputedStyle(caption); // whose font shorthand can be blank
+      measure.font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+      const word = Math.max(...caption.textContent.split(/\s+/).map((text) => measure.measureText(text).width));
+      // Beside the word, the cell's padding and the button's.
+      return `max(${least(column)}, calc(${Math.ceil(word)}px + 1rem + 2px))`;
+    });
+    return ['var(--squad-number)', ...widths].join(' ');
   }
 
   #renderHead() {
