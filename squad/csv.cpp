@@ -2,6 +2,7 @@
 #include "squad/csv.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "fields/number_format.h"
@@ -21,6 +22,20 @@ struct Parsed {
     bool literal_quote = false; // a quote was taken as a character, not closed on its line
 };
 
+
+// The first characters of a formula: a text that starts with none runs as none.
+constexpr bool formula_start(char c)
+{
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
+// Whether the writer may write a cell that starts with this byte otherwise
+// than as it stands, even when it holds nothing to quote: a formula's first
+// character, or the byte-order mark's.
+constexpr bool may_change(char first)
+{
+    return formula_start(first) || first == byte_order_mark[0];
+}
 
 } // namespace
 
@@ -46,16 +61,26 @@ Dialect dialect_of(std::string_view first_line)
 
 bool is_text(std::string_view bytes)
 {
-    // Most rows are ASCII without a NUL, which one quick pass tells.
-    unsigned char high = 0;
-    bool nul = false;
-    for (const char c : bytes) {
-        high |= static_cast<unsigned char>(c);
-        nul |= c == '\0';
+    // Most rows are ASCII without a NUL, which one quick pass tells, eight
+    // bytes at a time: a byte's top bit, and (word - 0x01..01) & ~word has a
+    // top bit set where the word holds a zero byte.
+    constexpr std::uint64_t ones = 0x0101010101010101, tops = 0x8080808080808080;
+    std::uint64_t high = 0, zero = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        high |= word;
+        zero |= (word - ones) & ~word;
     }
-    if (nul)
+    for (; at < bytes.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        high |= byte;
+        zero |= byte == 0 ? tops : 0;
+    }
+    if (zero & tops)
         return false;
-    return high < 0x80 || text::first_invalid_utf8(bytes) == std::string_view::npos;
+    return !(high & tops) || text::first_invalid_utf8(bytes) == std::string_view::npos;
 }
 
 std::size_t TextSource::read(char *into, std::size_t size)
@@ -273,13 +298,14 @@ void CsvWriter::byte_order_mark(std::string &out) const
         out += squad::byte_order_mark;
 }
 
+bool runs_as_formula(std::string_view text, char decimal_point)
+{
+    return !text.empty() && formula_start(text[0]) && !is_numeric(text, notation_with(decimal_point));
+}
+
 void CsvWriter::cell(std::string &out, std::string_view text) const
 {
-    bool guard = false;
-    const char first = text.empty() ? '\0' : text[0];
-    if (first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' || first == '\r') {
-        guard = !is_numeric(text, notation_with(m_dialect.decimal_point));
-    }
+    const bool guard = runs_as_formula(text, m_dialect.decimal_point);
     // A cell that starts with the byte-order mark would lose it at the start of a file.
     bool quote = guard || text.starts_with(squad::byte_order_mark);
     for (std::size_t i = 0; i < text.size() && !quote; ++i)
@@ -309,6 +335,32 @@ void CsvWriter::row(std::string &out, const std::vector<std::string_view> &cells
         cell(out, cells[i]);
     }
     end_line(out);
+}
+
+bool CsvWriter::row_from_line(std::string &out, std::string_view line, const std::vector<std::string_view> &read,
+                              const std::vector<std::string_view> &cells) const
+{
+    // Without quotes the reader split the line at each separator, so a line
+    // without a quote or a carriage return (and no line feed: it is one
+    // line) holds its cells one separator apart, none of them to quote.
+    if (read.empty() || read.size() > cells.size() || (cells.size() == 1 && cells[0].empty())
+        || line.find('"') != std::string_view::npos || line.find('\r') != std::string_view::npos)
+        return false;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const std::string_view cell = read[i];
+        if (cells[i].data() != cell.data() || cells[i].size() != cell.size())
+            return false;
+        if (!cell.empty() && may_change(cell[0])
+            && (runs_as_formula(cell, m_dialect.decimal_point) || cell.starts_with(squad::byte_order_mark)))
+            return false;
+    }
+    out += line;
+    for (std::size_t i = read.size(); i < cells.size(); ++i) {
+        out += m_dialect.separator;
+        cell(out, cells[i]);
+    }
+    end_line(out);
+    return true;
 }
 
 } // namespace vorlenta::squad

@@ -104,10 +104,13 @@ private:
     Dialect m_dialect;
 };
 
+// Whether a spreadsheet would run the text as a formula: a text that is no
+// number and starts with '=', '+', '-', '@', a tab or a carriage return.
+bool runs_as_formula(std::string_view text, char decimal_point);
+
 // Writes rows in a dialect. A cell is quoted when it holds the separator, a
-// quote or a line break. A text that a spreadsheet would run as a formula (a
-// cell that is no number and starts with '=', '+', '-', '@', a tab or a
-// carriage return) is written after an apostrophe, in quotes, so that it
+// quote or a line break. A text that a spreadsheet would run as a formula
+// (runs_as_formula) is written after an apostrophe, in quotes, so that it
 // stays text: "'=1+2". A number such as -5 is written as it is.
 class CsvWriter {
 public:
@@ -120,6 +123,13 @@ public:
     const Dialect &dialect() const { return m_dialect; }
     void byte_order_mark(std::string &out) const;
     void row(std::string &out, const std::vector<std::string_view> &cells) const;
+    // Writes the row as row() does, copying the bytes of `line` for the
+    // cells that are those `read` from it: `line` is an input line without
+    // its line end, `read` its cells as the reader found them, and `cells`
+    // starts with them. False, with nothing written, where row() would write
+    // them otherwise (a quote, a carriage return, a formula to keep as text).
+    bool row_from_line(std::string &out, std::string_view line, const std::vector<std::string_view> &read,
+                       const std::vector<std::string_view> &cells) const;
     void cell(std::string &out, std::string_view text) const;
     void end_line(std::string &out) const { out += m_dialect.crlf ? "\r\n" : "\n"; }
 

@@ -73,6 +73,7 @@ private:
     std::vector<std::string> m_header;
     std::size_t m_file_columns;
     std::array<std::optional<std::size_t>, input_count> m_inputs;    // their columns in the file
+    bool m_any_input = false;
     std::array<std::optional<std::size_t>, derived_count> m_derived; // their output columns
     RowCalculator::Wanted m_wanted;
     std::array<std::string, input_count> m_input_names; // as the file writes them
