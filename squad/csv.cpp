@@ -225,6 +225,31 @@ static Parsed parse_record(const char *buffer, std::size_t begin, std::size_t en
     }
 }
 
+bool CsvReader::read_plain_line(Record &record)
+{
+    // Most lines hold no quote and lie whole in the buffer: their cells are
+    // what lies between the separators, and the last one ends before the
+    // line end ("\r\n" too).
+    const char *const line = m_buffer.data() + m_begin;
+    const auto *const newline = static_cast<const char *>(std::memchr(line, '\n', m_end - m_begin));
+    if (!newline || std::memchr(line, '"', std::size_t(newline - line)))
+        return false;
+    record.cells.clear();
+    const char *cell = line;
+    while (const void *found = std::memchr(cell, m_dialect.separator, std::size_t(newline - cell))) {
+        const char *const separator = static_cast<const char *>(found);
+        record.cells.emplace_back(cell, std::size_t(separator - cell));
+        cell = separator + 1;
+    }
+    const std::size_t last = std::size_t(newline - cell);
+    record.cells.emplace_back(cell, last > 0 && cell[last - 1] == '\r' ? last - 1 : last);
+    record.kind = Record::Row;
+    record.line = m_line++;
+    record.bytes = std::string_view(line, std::size_t(newline + 1 - line));
+    m_begin += record.bytes.size();
+    return true;
+}
+
 bool CsvReader::next(Record &record)
 {
     if (!m_started)
@@ -255,6 +280,8 @@ bool CsvReader::next(Record &record)
             m_begin += length;
             return true;
         }
+        if (read_plain_line(record))
+            return true;
         std::size_t stop = 0;
         long lines = 0;
         const Parsed parsed = parse_record(buffer, m_begin, m_end, m_eof, m_dialect.separator, one_line, record,

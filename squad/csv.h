@@ -88,6 +88,7 @@ public:
 private:
     bool fill(); // reads more; false when nothing more came
     bool parse(Record &record, bool closing_quotes);
+    bool read_plain_line(Record &record); // false where the line is not at hand or holds a quote
     void start();
 
     ByteSource &m_source;

@@ -41,9 +41,9 @@ bool is_digit(char c)
 struct Scan {
     bool number = false;
     bool negative = false;
-    std::uint64_t digits = 0; // the significant digits as an integer, when there are at most 19
+    std::uint64_t digits = 0; // the first 19 significant digits as an integer
     int significant = 0;      // digits from the first that is not 0
-    long exponent = 0;        // the value is digits * 10^exponent (for at most 19 significant digits)
+    long exponent = 0;        // the value is digits * 10^exponent, for at most 19 significant digits
 };
 
 Scan scan(std::string_view text, char point)
@@ -56,36 +56,36 @@ Scan scan(std::string_view text, char point)
             ++at;
         return minus;
     };
-    // Exponents beyond this much make infinity or zero whatever the digits.
-    constexpr long exponent_bound = 1'000'000;
-    const auto mantissa_digits = [&](bool fraction) {
-        const char *const start = at;
-        for (; at != end && is_digit(*at); ++at) {
-            if (s.significant >= 19) {
-                ++s.significant; // no longer exact: counted only
-                continue;
-            }
-            // Leading zeros leave the digits 0 and count for the exponent only.
-            s.digits = s.digits * 10 + unsigned(*at - '0');
-            s.significant += s.digits != 0;
-            s.exponent -= fraction;
-        }
-        return at - start;
-    };
     // mantissa: digits [point [digits]] | point digits
     s.negative = sign();
-    auto count = mantissa_digits(false);
-    if (at != end && *at == point) {
-        ++at;
-        count += mantissa_digits(true);
+    const char *const mantissa = at;
+    bool fraction = false;
+    for (; at != end; ++at) {
+        const unsigned digit = unsigned(static_cast<unsigned char>(*at)) - '0';
+        if (digit > 9) {
+            if (*at != point || fraction)
+                break;
+            fraction = true;
+            continue;
+        }
+        if (s.significant < 19) {
+            // Leading zeros leave the digits 0 and count for the exponent only.
+            s.digits = s.digits * 10 + digit;
+            s.significant += s.digits != 0;
+            s.exponent -= fraction;
+        } else {
+            ++s.significant; // no longer exact: counted only
+        }
     }
-    if (count == 0)
+    if (at - mantissa == fraction) // no digit
         return s;
     // exponent: ("e" | "E") [sign] digits
     if (at != end && (*at == 'e' || *at == 'E')) {
         ++at;
         const bool minus = sign();
         const char *const start = at;
+        // Exponents beyond this much make infinity or zero whatever the digits.
+        constexpr long exponent_bound = 1'000'000;
         long exponent = 0;
         for (; at != end && is_digit(*at); ++at)
             exponent = std::min(exponent * 10 + (*at - '0'), exponent_bound);
@@ -100,20 +100,22 @@ Scan scan(std::string_view text, char point)
 // Most numbers people write have few digits and a small exponent. Then the
 // digits and the power of ten are both exact in the type, and one IEEE
 // multiplication or division rounds their product correctly, as reading the
-// text digit by digit would. Empty where that does not hold.
+// text digit by digit would. False where that does not hold.
 template <typename T>
-std::optional<T> exact(const Scan &s)
+bool exact(const Scan &s, T &value)
 {
     // The largest integer and power of ten that the type holds exactly.
     constexpr int most_digits = std::is_same_v<T, float> ? 7 : 15;
     constexpr int most_exponent = std::is_same_v<T, float> ? 10 : 22;
     static constexpr T powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (s.significant > most_digits || s.exponent < -most_exponent || s.exponent > most_exponent)
-        return std::nullopt;
+        return false;
     const T digits = T(s.digits);
-    const T value = s.exponent < 0 ? digits / powers[-s.exponent] : digits * powers[s.exponent];
-    return s.negative ? -value : value;
+    value = s.exponent < 0 ? digits / powers[-s.exponent] : digits * powers[s.exponent];
+    if (s.negative)
+        value = -value;
+    return true;
 }
 
 template <typename T>
@@ -122,7 +124,7 @@ std::optional<T> read(std::string_view text, char point)
     const Scan s = scan(text, point);
     if (!s.number)
         return std::nullopt;
-    if (const std::optional<T> value = exact<T>(s))
+    if (T value; exact(s, value))
         return value;
     std::string c(text); // NUL-terminated, with the C locale's point
     for (char &ch : c) {
