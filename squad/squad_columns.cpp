@@ -40,16 +40,26 @@ std::string fault_text(const EvalResult &result)
 
 } // namespace
 
-std::optional<double> cell_number(std::string_view cell, const Notation &notation)
+bool cell_number(std::string_view cell, const Notation &notation, double &value)
 {
     // The plain form of the number grammar first, which needs no translation
     // from the notation; then whatever else the notation writes.
-    if (notation.decimal_point.size() == 1) {
-        const std::optional<double> plain = text::read_double(cell, notation.decimal_point[0]);
-        if (plain && std::isfinite(*plain))
-            return plain;
+    if (double plain; notation.decimal_point.size() == 1 && text::read_double(cell, notation.decimal_point[0], plain)
+                      && std::isfinite(plain)) {
+        value = plain;
+        return true;
     }
-    return to_double(cell, notation);
+    const std::optional<double> number = to_double(cell, notation);
+    if (number)
+        value = *number;
+    return number.has_value();
+}
+
+std::optional<double> cell_number(std::string_view cell, const Notation &notation)
+{
+    if (double value; cell_number(cell, notation, value))
+        return value;
+    return std::nullopt;
 }
 
 std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
@@ -169,13 +179,11 @@ void SquadColumns::evaluate(FormulaColumn &formula, long line, std::vector<Probl
         const std::string_view cell = trimmed(m_out[formula.symbols[s]]);
         if (cell.empty())
             return; // a measurement not made: no result, and nothing wrong
-        const std::optional<double> value = cell_number(cell, notation);
-        if (!value) {
+        if (!cell_number(cell, notation, m_values[s])) {
             problems.push_back({line, m_header[formula.column],
                                 m_header[formula.symbols[s]] + " is not a number: " + quoted(cell)});
             return;
         }
-        m_values[s] = *value;
     }
     const EvalResult result = formula.formula.evaluate(m_values.data(), m_values.size());
     if (result.ok()) {

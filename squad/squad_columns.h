@@ -40,6 +40,8 @@ std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
 // The number a cell holds, written with the notation's decimal separator;
 // nothing for an empty cell or one that is no number.
 std::optional<double> cell_number(std::string_view cell, const Notation &notation);
+// The same for many cells: false, `value` unchanged, where the above is nothing.
+bool cell_number(std::string_view cell, const Notation &notation, double &value);
 
 class SquadColumns {
 public:

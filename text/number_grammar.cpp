@@ -119,13 +119,13 @@ bool exact(const Scan &s, T &value)
 }
 
 template <typename T>
-std::optional<T> read(std::string_view text, char point)
+bool read(std::string_view text, char point, T &value)
 {
     const Scan s = scan(text, point);
     if (!s.number)
-        return std::nullopt;
-    if (T value; exact(s, value))
-        return value;
+        return false;
+    if (exact(s, value))
+        return true;
     std::string c(text); // NUL-terminated, with the C locale's point
     for (char &ch : c) {
         if (ch == point)
@@ -134,15 +134,23 @@ std::optional<T> read(std::string_view text, char point)
 #if defined(__cpp_lib_to_chars)
     // from_chars rounds as strtod does, several times as fast; it takes no
     // "+", and leaves values beyond the type's range to strtod below.
-    T value;
     const char *first = c.data() + (c[0] == '+'), *last = c.data() + c.size();
     if (const auto [end, error] = std::from_chars(first, last, value); error == std::errc() && end == last)
-        return value;
+        return true;
 #endif
     if constexpr (std::is_same_v<T, float>)
-        return strtof_l(c.c_str(), nullptr, c_locale());
+        value = strtof_l(c.c_str(), nullptr, c_locale());
     else
-        return strtod_l(c.c_str(), nullptr, c_locale());
+        value = strtod_l(c.c_str(), nullptr, c_locale());
+    return true;
+}
+
+template <typename T>
+std::optional<T> read(std::string_view text, char point)
+{
+    if (T value; read(text, point, value))
+        return value;
+    return std::nullopt;
 }
 
 } // namespace
@@ -160,6 +168,11 @@ std::optional<double> read_double(std::string_view text, char point)
 std::optional<float> read_single(std::string_view text, char point)
 {
     return read<float>(text, point);
+}
+
+bool read_double(std::string_view text, char point, double &value)
+{
+    return read(text, point, value);
 }
 
 } // namespace vorlenta::text
