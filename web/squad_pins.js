@@ -33,6 +33,8 @@ export class RowPins {
   }
 
   #pin() {
+    // A hidden view has no scroll position; its pins stay till it shows.
+    if (!this.#scroller.clientHeight) return;
     const rows = this.#rows();
     const top = this.#scroller.scrollTop - MARGIN_PX;
     const bottom = this.#scroller.scrollTop + this.#scroller.clientHeight + MARGIN_PX;
