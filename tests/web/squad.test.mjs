@@ -129,6 +129,7 @@ test('pasted rows, sorted, with formula columns; exported and imported back; fil
         ['junk.csv', Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 0x0d, 0xff, 0xfe]), /kein UTF-8-Text/],
         ['huge.csv', Buffer.alloc(50 * 1024 * 1024, 'a,'), /zu groß/],
         ['wide.csv', Buffer.from(`${Array.from({ length: 10000 }, (_, i) => `c${i}`).join(',')}\n`), /mehr als 200 Spalten/],
+        ['big.csv', Buffer.from(`${Array.from({ length: 1000 }, () => '1,'.repeat(199) + '1').join('\n')}\n`), /mehr als 650 Zeilen/],
     ]) {
         assert.match(await importing(name, bytes), why, name);
         assert.deepEqual(await columnOf(page, 'name'), before, `${name} left the squad as it was`);
