@@ -9,6 +9,13 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 first=${VORLENTA_BUILD_DIR:-$root/build}/packages
+# dpkg-deb clamps file times to the changelog's date, only those later than
+# it: a changelog dated after the build leaves the build's own times in.
+released=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Timestamp)
+if [ "$released" -gt "$(date +%s)" ]; then
+    echo "debian/changelog is dated in the future ($(date -u -d "@$released")); packages built now cannot be reproduced" >&2
+    exit 1
+fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 

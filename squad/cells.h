@@ -13,10 +13,14 @@ namespace vorlenta::squad {
 
 inline std::string_view trimmed(std::string_view cell)
 {
-    const std::size_t first = cell.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
+    // Most cells have no blanks: two looks tell, where find_first_not_of
+    // would search the set of blanks for each character.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!cell.empty() && blank(cell.front()))
+        cell.remove_prefix(1);
+    while (!cell.empty() && blank(cell.back()))
+        cell.remove_suffix(1);
+    return cell;
 }
 
 // The file's notation: its decimal separator, and the signs and exponent

@@ -2,6 +2,8 @@
 #include "squad/csv.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "fields/number_format.h"
@@ -21,6 +23,43 @@ struct Parsed {
     bool literal_quote = false; // a quote was taken as a character, not closed on its line
 };
 
+
+// The first characters of a formula: a text that starts with none runs as none.
+constexpr bool formula_start(char c)
+{
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
+// Whether the writer may write a cell that starts with this byte otherwise
+// than as it stands, even when it holds nothing to quote: a formula's first
+// character, or the byte-order mark's.
+constexpr bool may_change(char first)
+{
+    return formula_start(first) || first == byte_order_mark[0];
+}
+
+// The first of `begin`..`end` that is one of three bytes; `end` where none is.
+// Eight bytes at a time: (x - 0x01..01) & ~x & 0x80..80 marks the zero bytes
+// of x, the lowest mark exactly (a borrow may mark bytes above it), so the
+// lowest mark of the three tells the first of them.
+const char *find_first_of(const char *begin, const char *end, char a, char b, char c)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t ones = 0x0101010101010101, tops = 0x8080808080808080;
+        const auto zeros = [](std::uint64_t x) { return (x - ones) & ~x & tops; };
+        const std::uint64_t as = ones * static_cast<unsigned char>(a), bs = ones * static_cast<unsigned char>(b),
+                            cs = ones * static_cast<unsigned char>(c);
+        for (; end - begin >= 8; begin += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, begin, 8);
+            if (const std::uint64_t marks = zeros(word ^ as) | zeros(word ^ bs) | zeros(word ^ cs))
+                return begin + std::countr_zero(marks) / 8;
+        }
+    }
+    while (begin != end && *begin != a && *begin != b && *begin != c)
+        ++begin;
+    return begin;
+}
 
 } // namespace
 
@@ -46,16 +85,26 @@ Dialect dialect_of(std::string_view first_line)
 
 bool is_text(std::string_view bytes)
 {
-    // Most rows are ASCII without a NUL, which one quick pass tells.
-    unsigned char high = 0;
-    bool nul = false;
-    for (const char c : bytes) {
-        high |= static_cast<unsigned char>(c);
-        nul |= c == '\0';
+    // Most rows are ASCII without a NUL, which one quick pass tells, eight
+    // bytes at a time: a byte's top bit, and (word - 0x01..01) & ~word has a
+    // top bit set where the word holds a zero byte.
+    constexpr std::uint64_t ones = 0x0101010101010101, tops = 0x8080808080808080;
+    std::uint64_t high = 0, zero = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        high |= word;
+        zero |= (word - ones) & ~word;
     }
-    if (nul)
+    for (; at < bytes.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        high |= byte;
+        zero |= byte == 0 ? tops : 0;
+    }
+    if (zero & tops)
         return false;
-    return high < 0x80 || text::first_invalid_utf8(bytes) == std::string_view::npos;
+    return !(high & tops) || text::first_invalid_utf8(bytes) == std::string_view::npos;
 }
 
 std::size_t TextSource::read(char *into, std::size_t size)
@@ -200,6 +249,36 @@ static Parsed parse_record(const char *buffer, std::size_t begin, std::size_t en
     }
 }
 
+bool CsvReader::read_plain_line(Record &record)
+{
+    // Most lines hold no quote and lie whole in the buffer: their cells are
+    // what lies between the separators, and the last one ends before the
+    // line end ("\r\n" too).
+    const char separator = m_dialect.separator;
+    if (separator == '\n' || separator == '"')
+        return false;
+    const char *const line = m_buffer.data() + m_begin, *const end = m_buffer.data() + m_end;
+    record.cells.clear();
+    const char *cell = line;
+    for (;;) {
+        const char *const at = find_first_of(cell, end, separator, '\n', '"');
+        if (at == end || *at == '"')
+            return false;
+        if (*at == separator) {
+            record.cells.emplace_back(cell, std::size_t(at - cell));
+            cell = at + 1;
+            continue;
+        }
+        const std::size_t last = std::size_t(at - cell);
+        record.cells.emplace_back(cell, last > 0 && cell[last - 1] == '\r' ? last - 1 : last);
+        record.kind = Record::Row;
+        record.line = m_line++;
+        record.bytes = std::string_view(line, std::size_t(at + 1 - line));
+        m_begin += record.bytes.size();
+        return true;
+    }
+}
+
 bool CsvReader::next(Record &record)
 {
     if (!m_started)
@@ -230,6 +309,8 @@ bool CsvReader::next(Record &record)
             m_begin += length;
             return true;
         }
+        if (read_plain_line(record))
+            return true;
         std::size_t stop = 0;
         long lines = 0;
         const Parsed parsed = parse_record(buffer, m_begin, m_end, m_eof, m_dialect.separator, one_line, record,
@@ -275,10 +356,7 @@ void CsvWriter::byte_order_mark(std::string &out) const
 
 bool runs_as_formula(std::string_view text, char decimal_point)
 {
-    const char first = text.empty() ? '\0' : text[0];
-    if (first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' || first == '\r')
-        return !is_numeric(text, notation_with(decimal_point));
-    return false;
+    return !text.empty() && formula_start(text[0]) && !is_numeric(text, notation_with(decimal_point));
 }
 
 std::string_view unguarded(std::string_view cell, char decimal_point)
@@ -320,6 +398,32 @@ void CsvWriter::row(std::string &out, const std::vector<std::string_view> &cells
         cell(out, cells[i]);
     }
     end_line(out);
+}
+
+bool CsvWriter::row_from_line(std::string &out, std::string_view line, const std::vector<std::string_view> &read,
+                              const std::vector<std::string_view> &cells) const
+{
+    // Without quotes the reader split the line at each separator, so a line
+    // without a quote or a carriage return (and no line feed: it is one
+    // line) holds its cells one separator apart, none of them to quote.
+    if (read.empty() || read.size() > cells.size() || (cells.size() == 1 && cells[0].empty())
+        || line.find('"') != std::string_view::npos || line.find('\r') != std::string_view::npos)
+        return false;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const std::string_view cell = read[i];
+        if (cells[i].data() != cell.data() || cells[i].size() != cell.size())
+            return false;
+        if (!cell.empty() && may_change(cell[0])
+            && (runs_as_formula(cell, m_dialect.decimal_point) || cell.starts_with(squad::byte_order_mark)))
+            return false;
+    }
+    out += line;
+    for (std::size_t i = read.size(); i < cells.size(); ++i) {
+        out += m_dialect.separator;
+        cell(out, cells[i]);
+    }
+    end_line(out);
+    return true;
 }
 
 } // namespace vorlenta::squad

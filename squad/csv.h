@@ -88,6 +88,7 @@ public:
 private:
     bool fill(); // reads more; false when nothing more came
     bool parse(Record &record, bool closing_quotes);
+    bool read_plain_line(Record &record); // false where the line is not at hand or holds a quote
     void start();
 
     ByteSource &m_source;
@@ -126,6 +127,13 @@ public:
     const Dialect &dialect() const { return m_dialect; }
     void byte_order_mark(std::string &out) const;
     void row(std::string &out, const std::vector<std::string_view> &cells) const;
+    // Writes the row as row() does, copying the bytes of `line` for the
+    // cells that are those `read` from it: `line` is an input line without
+    // its line end, `read` its cells as the reader found them, and `cells`
+    // starts with them. False, with nothing written, where row() would write
+    // them otherwise (a quote, a carriage return, a formula to keep as text).
+    bool row_from_line(std::string &out, std::string_view line, const std::vector<std::string_view> &read,
+                       const std::vector<std::string_view> &cells) const;
     void cell(std::string &out, std::string_view text) const;
     void end_line(std::string &out) const { out += m_dialect.crlf ? "\r\n" : "\n"; }
 

@@ -40,16 +40,26 @@ std::string fault_text(const EvalResult &result)
 
 } // namespace
 
-std::optional<double> cell_number(std::string_view cell, const Notation &notation)
+bool cell_number(std::string_view cell, const Notation &notation, double &value)
 {
     // The plain form of the number grammar first, which needs no translation
     // from the notation; then whatever else the notation writes.
-    if (notation.decimal_point.size() == 1) {
-        const std::optional<double> plain = text::read_double(cell, notation.decimal_point[0]);
-        if (plain && std::isfinite(*plain))
-            return plain;
+    if (double plain; notation.decimal_point.size() == 1 && text::read_double(cell, notation.decimal_point[0], plain)
+                      && std::isfinite(plain)) {
+        value = plain;
+        return true;
     }
-    return to_double(cell, notation);
+    const std::optional<double> number = to_double(cell, notation);
+    if (number)
+        value = *number;
+    return number.has_value();
+}
+
+std::optional<double> cell_number(std::string_view cell, const Notation &notation)
+{
+    if (double value; cell_number(cell, notation, value))
+        return value;
+    return std::nullopt;
 }
 
 std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
@@ -109,6 +119,7 @@ SquadColumns::SquadColumns(const std::vector<std::string_view> &header,
         if (m_inputs[i])
             present |= InputSet(1u << i);
     }
+    m_any_input = present != 0;
     for (std::size_t d = 0; d < derived_count; ++d) {
         m_wanted[d] = (derived_columns[d].needs & present) == derived_columns[d].needs;
         if (m_wanted[d])
@@ -168,35 +179,36 @@ void SquadColumns::evaluate(FormulaColumn &formula, long line, std::vector<Probl
         const std::string_view cell = trimmed(m_out[formula.symbols[s]]);
         if (cell.empty())
             return; // a measurement not made: no result, and nothing wrong
-        const std::optional<double> value = cell_number(cell, notation);
-        if (!value) {
+        if (!cell_number(cell, notation, m_values[s])) {
             problems.push_back({line, m_header[formula.column],
                                 m_header[formula.symbols[s]] + " is not a number: " + quoted(cell)});
             return;
         }
-        m_values[s] = *value;
     }
     const EvalResult result = formula.formula.evaluate(m_values.data(), m_values.size());
-    if (result.ok())
-        formula.result = text::number_text(result.value, notation.decimal_point[0]);
-    else
+    if (result.ok()) {
+        char number[text::number_text_size];
+        formula.result.assign(number, text::write_number_text(result.value, notation.decimal_point[0], number));
+    } else
         problems.push_back({line, m_header[formula.column], fault_text(result)});
 }
 
 const std::vector<std::string_view> &SquadColumns::compute(const std::vector<std::string_view> &cells, long line,
                                                            std::vector<Problem> &problems)
 {
-    m_out.assign(m_header.size(), std::string_view());
-    std::copy_n(cells.begin(), std::min(cells.size(), m_file_columns), m_out.begin());
+    m_out.assign(cells.begin(), cells.begin() + std::ptrdiff_t(std::min(cells.size(), m_file_columns)));
+    m_out.resize(m_header.size());
 
-    RowCalculator::Inputs inputs;
-    for (std::size_t i = 0; i < input_count; ++i)
-        inputs[i] = m_inputs[i] && *m_inputs[i] < cells.size() ? cells[*m_inputs[i]] : std::string_view();
-    if (m_inputs != decltype(m_inputs){})
+    // Without an input column no result is wanted, and there is nothing to check.
+    if (m_any_input) {
+        RowCalculator::Inputs inputs;
+        for (std::size_t i = 0; i < input_count; ++i)
+            inputs[i] = m_inputs[i] && *m_inputs[i] < cells.size() ? cells[*m_inputs[i]] : std::string_view();
         m_calculator.calculate(inputs, m_wanted, m_derived_cells, problems, line, m_input_names);
-    for (std::size_t d = 0; d < derived_count; ++d)
-        if (m_derived[d])
-            place(*m_derived[d], m_derived_cells[d], line, problems);
+        for (std::size_t d = 0; d < derived_count; ++d)
+            if (m_derived[d])
+                place(*m_derived[d], m_derived_cells[d], line, problems);
+    }
 
     for (FormulaColumn &formula : m_formulas) {
         evaluate(formula, line, problems);

@@ -43,6 +43,8 @@ std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
 // The number a cell holds, written with the notation's decimal separator;
 // nothing for an empty cell or one that is no number.
 std::optional<double> cell_number(std::string_view cell, const Notation &notation);
+// The same for many cells: false, `value` unchanged, where the above is nothing.
+bool cell_number(std::string_view cell, const Notation &notation, double &value);
 
 class SquadColumns {
 public:
@@ -76,6 +78,7 @@ private:
     std::vector<std::string> m_header;
     std::size_t m_file_columns;
     std::array<std::optional<std::size_t>, input_count> m_inputs;    // their columns in the file
+    bool m_any_input = false;
     std::array<std::optional<std::size_t>, derived_count> m_derived; // their output columns
     RowCalculator::Wanted m_wanted;
     std::array<std::string, input_count> m_input_names; // as the file writes them

@@ -2,6 +2,19 @@
 #include "squad/squad_stream.h"
 
 namespace vorlenta::squad {
+namespace {
+
+// A row's bytes without the line end, whose carriage return no cell keeps.
+std::string_view line_of(std::string_view bytes)
+{
+    if (bytes.ends_with('\n'))
+        bytes.remove_suffix(1);
+    if (bytes.ends_with('\r'))
+        bytes.remove_suffix(1);
+    return bytes;
+}
+
+} // namespace
 
 SquadStream::SquadStream(ByteSource &source, StreamOptions options)
     : m_reader(source, std::nullopt, options.max_row_bytes), m_options(std::move(options))
@@ -44,7 +57,9 @@ SquadStream::Output SquadStream::next(std::string &out, std::vector<Problem> &pr
         m_writer->row(out, header);
         return Output::Header;
     }
-    m_writer->row(out, m_columns->compute(record.cells, record.line, problems));
+    const std::vector<std::string_view> &cells = m_columns->compute(record.cells, record.line, problems);
+    if (!m_writer->row_from_line(out, line_of(record.bytes), record.cells, cells))
+        m_writer->row(out, cells);
     return Output::Row;
 }
 

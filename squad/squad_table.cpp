@@ -156,7 +156,7 @@ std::size_t SquadTable::paste(std::string_view text, std::size_t row, std::size_
 }
 
 bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows,
-                            std::size_t max_columns)
+                            std::size_t max_columns, std::size_t max_cells)
 {
     TextSource source(text);
     CsvReader reader(source);
@@ -182,9 +182,10 @@ bool SquadTable::import_csv(std::string_view text, std::vector<Problem> &problem
                                         m_decimal_point));
         if (columns.empty() && cells.size() > max_columns)
             return refuse(record.line, "more than " + std::to_string(max_columns) + " columns");
-        if (columns.empty())
+        if (columns.empty()) {
             columns = std::move(cells);
-        else if (rows.size() == max_rows)
+            max_rows = std::min(max_rows, max_cells / columns.size());
+        } else if (rows.size() == max_rows)
             return refuse(record.line, "more than " + std::to_string(max_rows) + " rows");
         else
             rows.push_back(std::move(cells));

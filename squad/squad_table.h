@@ -59,8 +59,8 @@ public:
                       std::size_t max_rows = std::size_t(-1));
 
     // Replaces the table by a CSV file (either dialect; its decimal separator
-    // becomes the table's) with at most max_rows rows and max_columns
-    // columns. False, with the reason in `problems` and the table as it was,
+    // becomes the table's) with at most max_rows rows, max_columns columns
+    // and max_cells cells in its rows (fewer rows for more columns). False, with the reason in `problems` and the table as it was,
     // for a file that is no CSV text: empty, not UTF-8, a line too long, too
     // many rows or columns. The problems of its cells do not stop it; they
     // are added to `problems`. A column of the file that this table computes
@@ -69,7 +69,7 @@ public:
     // that holds anything else stays, and what differs is reported. A text
     // that the export kept from running as a formula comes back as it was.
     bool import_csv(std::string_view text, std::vector<Problem> &problems, std::size_t max_rows = 100000,
-                    std::size_t max_columns = 10000);
+                    std::size_t max_columns = 10000, std::size_t max_cells = std::size_t(-1));
     // The whole table, as the command line writes it.
     std::string export_csv() const;
     // Replaces the table by these columns and rows, kept as they are but for

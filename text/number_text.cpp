@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,13 +21,11 @@ bool plain_range(double magnitude)
 
 #if defined(__cpp_lib_to_chars) && !defined(VORLENTA_NO_FLOAT_TO_CHARS)
 
-std::string shortest(double value)
+char *shortest(double value, char *into)
 {
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       plain_range(std::fabs(value)) ? std::chars_format::fixed
-                                                                     : std::chars_format::scientific);
-    return std::string(buffer, written.ptr);
+    return std::to_chars(into, into + number_text_size, value,
+                         plain_range(std::fabs(value)) ? std::chars_format::fixed : std::chars_format::scientific)
+        .ptr;
 }
 
 #else
@@ -64,20 +63,32 @@ std::string shortest(double value)
     return fixed;
 }
 
+char *shortest(double value, char *into)
+{
+    const std::string text = shortest(value);
+    return std::copy(text.begin(), text.end(), into);
+}
+
 #endif
 
 } // namespace
 
+char *write_number_text(double value, char point, char *into)
+{
+    if (value == 0) {
+        *into = '0'; // -0 too
+        return into + 1;
+    }
+    char *const end = shortest(value, into);
+    if (point != '.')
+        std::replace(into, end, '.', point);
+    return end;
+}
+
 std::string number_text(double value, char point)
 {
-    if (value == 0)
-        return "0"; // -0 too
-    std::string text = shortest(value);
-    if (point != '.')
-        for (char &c : text)
-            if (c == '.')
-                c = point;
-    return text;
+    char text[number_text_size];
+    return std::string(text, write_number_text(value, point, text));
 }
 
 } // namespace vorlenta::text

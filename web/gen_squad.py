@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""Writes the squad view's words and markup as a JavaScript module of the
-squad's script, from the Qt Linguist files and web/squad.html.
+"""Writes the squad view's words, markup and styles as a JavaScript module of
+the squad's script, from the Qt Linguist files, web/squad.html and
+web/squad.css.
 
 The view's words are the .ts files' "Squad" context, keyed by their English
 source: the view's own texts and the messages the squad's model writes in
@@ -9,7 +10,7 @@ string-table captions the model repeats. The module holds, for each language
 but English, every such text that has a translation, and the markup. The
 build fails when the markup or a script asks for a text the context lacks.
 
-Usage: gen_squad.py TRANSLATIONS_DIR SQUAD_HTML OUT_JS SCRIPT...
+Usage: gen_squad.py TRANSLATIONS_DIR SQUAD_HTML SQUAD_CSS OUT_JS SCRIPT...
 """
 
 import json
@@ -51,9 +52,9 @@ def read_ts(path):
 
 
 def main():
-    if len(sys.argv) < 4:
-        fail("usage: gen_squad.py TRANSLATIONS_DIR SQUAD_HTML OUT_JS SCRIPT...")
-    translations, markup_path, out, *scripts = sys.argv[1:]
+    if len(sys.argv) < 5:
+        fail("usage: gen_squad.py TRANSLATIONS_DIR SQUAD_HTML SQUAD_CSS OUT_JS SCRIPT...")
+    translations, markup_path, styles_path, out, *scripts = sys.argv[1:]
     languages, english = {}, set()
     for path in sorted(pathlib.Path(translations).glob("*.ts")):
         language, translated, known = read_ts(path)
@@ -72,11 +73,14 @@ def main():
     if missing:
         fail("no text of the Squad context for\n  " + "\n  ".join(missing))
 
+    styles = pathlib.Path(styles_path).read_text(encoding="utf-8")
     words = {language: dict(sorted(translated.items())) for language, translated in sorted(languages.items())}
     pathlib.Path(out).write_text(
-        "// Written by gen_squad.py from translations/ and web/squad.html: the\n"
-        "// squad view's markup, and its words in each language but English.\n"
+        "// Written by gen_squad.py from translations/, web/squad.html and\n"
+        "// web/squad.css: the squad view's markup and styles, and its words in\n"
+        "// each language but English.\n"
         f"export const SQUAD_HTML = {json.dumps(markup.strip(), ensure_ascii=False)};\n"
+        f"export const SQUAD_CSS = {json.dumps(styles, ensure_ascii=False)};\n"
         f"export const SQUAD_WORDS = {json.dumps(words, ensure_ascii=False, separators=(',', ':'))};\n",
         encoding="utf-8")
 

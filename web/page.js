@@ -241,6 +241,7 @@ export function wireTabs(shown = () => {}) {
       tab.tabIndex = i === index ? 0 : -1;
       pages[i].hidden = i !== index;
     });
+    document.documentElement.dataset.view = pages[index].dataset.view;
     shown(pages[index]);
     if (focus) tabs[index].focus();
     const hash = index === 0 ? '' : `#${pages[index].dataset.view}`;

@@ -9,6 +9,7 @@
 // after each: no cell holds one (the page takes NULs out of what it hands in,
 // and a file with one is no text). Rows and columns count from 0.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -35,6 +36,10 @@ using namespace vorlenta::squad;
 // The most the page takes in: a squad it shows whole and keeps smooth.
 constexpr std::size_t max_rows = 5000;
 constexpr std::size_t max_columns = 200;
+// The most cells the rows hold, a file's or a paste's: max_rows athletes of
+// 26 columns, fewer of more. The page shows every cell: a file of 200
+// columns and max_rows rows froze it for twenty seconds.
+constexpr std::size_t max_cells = max_rows * 26;
 
 struct Squad {
     explicit Squad(char decimal_point, std::vector<std::string> columns)
@@ -301,7 +306,8 @@ EMSCRIPTEN_KEEPALIVE int vs_paste(int row, int column)
     const std::string_view text(incoming.c_str());
     if (!is_column(column) || row < 0 || !is_text(text))
         return -1;
-    return int(current->table.paste(text, std::size_t(row), std::size_t(column), max_rows));
+    const std::size_t rows = std::min(max_rows, max_cells / std::max<std::size_t>(1, current->table.columns().size()));
+    return int(current->table.paste(text, std::size_t(row), std::size_t(column), rows));
 }
 
 // A CSV file of size bytes in the buffer takes the squad's place: 1 when it
@@ -314,7 +320,8 @@ EMSCRIPTEN_KEEPALIVE int vs_import(int size)
         return 0;
     std::vector<Problem> problems;
     const bool imported =
-        current->table.import_csv(std::string_view(incoming.data(), std::size_t(size)), problems, max_rows, max_columns);
+        current->table.import_csv(std::string_view(incoming.data(), std::size_t(size)), problems, max_rows, max_columns,
+                                  max_cells);
     if (imported)
         apply_formulas();
     answer_problems(problems);

@@ -8,7 +8,7 @@
 import { browserNotation } from './locale.js';
 import { SquadModel } from './squad_model.js';
 import { SquadStore } from './squad_store.js';
-import { SQUAD_HTML } from './squad_strings.js';
+import { SQUAD_CSS, SQUAD_HTML } from './squad_strings.js';
 import { byId, SquadView } from './squad_view.js';
 import { translateMarkup, useLanguage, words } from './squad_words.js';
 
@@ -33,7 +33,17 @@ function holdSquad(waiting) {
   });
 }
 
+// The view's styles, beside the page's own: a stylesheet made by the script,
+// which the page's Content-Security-Policy lets in as it lets in no
+// <style> element but its own.
+function addStyles() {
+  const sheet = new CSSStyleSheet();
+  sheet.replaceSync(SQUAD_CSS);
+  document.adoptedStyleSheets = [...document.adoptedStyleSheets, sheet];
+}
+
 async function start() {
+  addStyles();
   useLanguage(document.documentElement.lang);
   const template = document.createElement('template');
   template.innerHTML = SQUAD_HTML;

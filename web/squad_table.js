@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The squad's table: a row per athlete, the columns the rows hold as inputs
-// (each an <input data-column="NAME"> in a <tr data-row="N">, N from 1),
-// then the computed ones, whose cells are the model's texts. It mirrors the
-// model and hands it every edit; an edit shows its own row again, nothing
-// else. Tab goes along the row; Enter goes down the column (a new row past
+// (each an <input data-column="NAME"> in a row data-row="N", N from 1),
+// then the computed ones, whose cells are the model's texts. Its rows are
+// grids of their own rather than a <table>'s, with ARIA's table roles: a
+// change in one row lays out that row alone, and rows out of sight are not
+// laid out at all, so that an edit stays quick in a squad of a thousand (a
+// <table> lays out every row again). It mirrors the model and hands it every
+// edit; an edit shows its own row again, nothing else. Tab goes along the row; Enter goes down the column (a new row past
 // the last), Shift+Enter and the arrow keys up and down: one test for the
 // whole squad, as at a station with a clipboard. A paste of several cells
 // (tab-separated rows, as spreadsheets copy) fills the cells from the one
 // pasted into on.
 
+import { RowPins } from './squad_pins.js';
 import { translated } from './squad_words.js';
 
 // Keys that move along a column.
@@ -24,8 +28,9 @@ export class SquadTableView {
   #header = [];
   #inputs = 0;
   #limits = [];
-  #rows = []; // per row: its <tr>, and its computed cells
+  #rows = []; // per row: its element, its inputs and its computed cells
   #problems = new Map(); // row -> its problems
+  #pins;
   #sorted = null; // { column, descending }
   // The row of the cell focused last, for actions on "this row".
   currentRow = -1;
@@ -39,8 +44,9 @@ export class SquadTableView {
     this.#model = model;
     this.#decimal = decimal;
     this.#caption = caption;
-    this.#head = table.tHead.rows[0];
-    this.#body = table.tBodies[0];
+    this.#head = table.querySelector('.squad-head > [role=row]');
+    this.#body = table.querySelector('.squad-body');
+    this.#pins = new RowPins(table.parentElement, () => this.#rows.map(({ line }) => line));
     this.#body.addEventListener('input', (event) => this.#edited(event.target));
     this.#body.addEventListener('keydown', (event) => this.#key(event));
     this.#body.addEventListener('paste', (event) => this.#paste(event));
@@ -81,12 +87,14 @@ export class SquadTableView {
     this.#inputs = this.#model.columns();
     this.#limits = this.#header.slice(0, this.#inputs).map((_, column) => this.#model.limit(column));
     this.#renderHead();
+    this.#table.style.setProperty('--squad-columns', this.#widths());
     this.#rows = [];
     this.#problems.clear();
     const rows = document.createDocumentFragment();
     const count = this.#model.rows();
     for (let row = 0; row < count; row += 1) rows.append(this.#newRow(row));
     this.#body.replaceChildren(rows);
+    this.#pins.update();
     for (let row = 0; row < count; row += 1) this.#show(row);
     this.onProblems();
     if (focused) this.focus(focused.row, focused.column);
@@ -106,14 +114,41 @@ export class SquadTableView {
     this.focus(this.#rows.length, 0);
   }
 
+  // The columns' widths: the row numbers, the first column (the names),
+  // numbers, texts, the calculators' results (the window's few decimals),
+  // formula results (up to 17 digits; longer ones wrap); and at least the
+  // longest word of the column's caption, which a header never breaks.
+  #widths() {
+    const least = (column) => {
+      if (column >= this.#inputs) return this.#model.field(column) ? '6.5rem' : '14rem';
+      return this.#limits[column] ? '6rem' : '8rem';
+    };
+    const measure = document.createElement('canvas').getContext('2d');
+    const captions = [...this.#head.children].slice(1).map((head) => head.querySelector('.caption'));
+    const widths = this.#header.map((_, column) => {
+      if (column === 0) return 'var(--squad-name)';
+      const caption = captions[column];
+      if (!caption) return least(column);
+      const style = getComputedStyle(caption); // whose font shorthand can be blank
+      measure.font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+      const word = Math.max(...caption.textContent.split(/\s+/).map((text) => measure.measureText(text).width));
+      // Beside the word, the cell's padding and the button's.
+      return `max(${least(column)}, calc(${Math.ceil(word)}px + 1rem + 2px))`;
+    });
+    return ['var(--squad-number)', ...widths].join(' ');
+  }
+
   #renderHead() {
-    const cells = [document.createElement('td')];
+    // Above the row numbers: nothing to name, no header.
+    const corner = document.createElement('div');
+    corner.setAttribute('role', 'cell');
+    const cells = [corner];
     this.#header.forEach((name, column) => {
-      const th = document.createElement('th');
-      th.scope = 'col';
-      th.id = `SquadHead${column}`;
-      th.dataset.column = name;
-      if (column >= this.#inputs) th.className = 'computed';
+      const head = document.createElement('div');
+      head.setAttribute('role', 'columnheader');
+      head.id = `SquadHead${column}`;
+      head.dataset.column = name;
+      if (column >= this.#inputs) head.className = 'computed';
       const button = document.createElement('button');
       button.type = 'button';
       button.dataset.sort = String(column);
@@ -125,25 +160,27 @@ export class SquadTableView {
         span.textContent = text;
         button.append(span);
       }
-      if (this.#sorted?.column === column) th.ariaSort = this.#sorted.descending ? 'descending' : 'ascending';
-      th.append(button);
-      cells.push(th);
+      if (this.#sorted?.column === column) head.ariaSort = this.#sorted.descending ? 'descending' : 'ascending';
+      head.append(button);
+      cells.push(head);
     });
     this.#head.replaceChildren(...cells);
   }
 
   #newRow(row) {
-    const tr = document.createElement('tr');
-    tr.dataset.row = String(row + 1);
-    const number = document.createElement('th');
-    number.scope = 'row';
+    const line = document.createElement('div');
+    line.setAttribute('role', 'row');
+    line.dataset.row = String(row + 1);
+    const number = document.createElement('div');
+    number.setAttribute('role', 'rowheader');
     number.id = `SquadRow${row + 1}`;
     number.textContent = String(row + 1);
-    tr.append(number);
+    line.append(number);
     const inputs = [];
     const computed = [];
     this.#header.forEach((name, column) => {
-      const td = document.createElement('td');
+      const box = document.createElement('div');
+      box.setAttribute('role', 'cell');
       if (column < this.#inputs) {
         const input = document.createElement('input');
         input.type = 'text';
@@ -157,16 +194,16 @@ export class SquadTableView {
           input.maxLength = this.#limits[column] + 1; // a sign takes no room, as in the window
           input.autocapitalize = 'off';
         }
-        td.append(input);
+        box.append(input);
         inputs.push(input);
       } else {
-        td.className = 'computed';
-        computed.push(td);
+        box.className = 'computed';
+        computed.push(box);
       }
-      tr.append(td);
+      line.append(box);
     });
-    this.#rows[row] = { tr, inputs, computed };
-    return tr;
+    this.#rows[row] = { line, inputs, computed };
+    return line;
   }
 
   // Rows up to `row`, new and empty, in the model and on the page.
@@ -176,6 +213,7 @@ export class SquadTableView {
     const first = this.#rows.length;
     for (let at = first; at <= row; at += 1) added.append(this.#newRow(at));
     this.#body.append(added);
+    this.#pins.update();
     for (let at = first; at <= row; at += 1) this.#show(at);
     this.onChange();
   }
@@ -187,12 +225,12 @@ export class SquadTableView {
     inputs.forEach((input, column) => {
       if (input.value !== cells[column] && document.activeElement !== input) input.value = cells[column];
     });
-    computed.forEach((td, i) => {
+    computed.forEach((box, i) => {
       const text = cells[this.#inputs + i] ?? '';
-      if (td.textContent === text && !td.classList.contains('fault')) return;
-      td.textContent = text;
-      td.removeAttribute('title');
-      td.classList.remove('fault');
+      if (box.textContent === text && !box.classList.contains('fault')) return;
+      box.textContent = text;
+      box.removeAttribute('title');
+      box.classList.remove('fault');
     });
     for (const input of inputs) {
       if (!input.hasAttribute('aria-invalid')) continue;
@@ -216,16 +254,16 @@ export class SquadTableView {
     }
     // A result that could not be computed: a sign, and the reason for
     // whoever points at it or reads the table aloud.
-    const td = computed[column - this.#inputs];
-    td.classList.add('fault');
-    td.title = message;
+    const box = computed[column - this.#inputs];
+    box.classList.add('fault');
+    box.title = message;
     const sign = document.createElement('span');
     sign.ariaHidden = 'true';
     sign.textContent = '!';
     const reason = document.createElement('span');
     reason.className = 'visually-hidden';
     reason.textContent = message;
-    td.replaceChildren(sign, reason);
+    box.replaceChildren(sign, reason);
   }
 
   #edited(input) {
@@ -313,4 +351,4 @@ export class SquadTableView {
   }
 }
 
-const rowOf = (element) => Number(element.closest('tr').dataset.row) - 1;
+const rowOf = (element) => Number(element.closest('[data-row]').dataset.row) - 1;

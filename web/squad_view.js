@@ -25,6 +25,10 @@ export class SquadView {
   #decimal;
   #table;
   #formulas = [];
+  // The squad kept while the coach is asked whether an imported file is to
+  // replace it: the model already holds the file's athletes, the device
+  // keeps this until the coach agrees.
+  #replacing = null;
   #status = byId('SquadStatus');
 
   constructor(model, decimal) {
@@ -42,6 +46,7 @@ export class SquadView {
 
   // The squad as the store keeps it.
   record() {
+    if (this.#replacing) return this.#replacing;
     return {
       decimal: this.#decimal,
       columns: this.#table.header.slice(0, this.#model.columns()),
@@ -311,7 +316,10 @@ export class SquadView {
     if (kept) {
       const question = words('Replace the squad by the athletes of %1? The squad\'s %2 rows are removed from this device.',
         file.name, kept.cells.length / kept.columns.length);
-      if (!(await this.#confirm(question, words('Replace')))) {
+      this.#replacing = kept;
+      const replace = await this.#confirm(question, words('Replace'));
+      this.#replacing = null;
+      if (!replace) {
         this.#model.restore(kept, this.#decimal);
         return;
       }

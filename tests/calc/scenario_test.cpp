@@ -8,8 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_model.h"
-#include "tests/scenarios/scenario_file.h"
-#include "tests/support/notations.h"
+#include "tests/scenarios/played_rows.h"
 
 namespace vorlenta::testing {
 namespace {
@@ -93,12 +92,6 @@ private:
     int m_messages = 0;
 };
 
-struct Played {
-    ScenarioRow row;
-    Notation notation;
-    friend void PrintTo(const Played &played, std::ostream *out) { *out << played.row.name; }
-};
-
 class Scenarios : public ::testing::TestWithParam<Played> {};
 
 TEST_P(Scenarios, PlayOnTheModel)
@@ -113,25 +106,18 @@ TEST_P(Scenarios, PlayOnTheModel)
     EXPECT_EQ(player.messages(), 0) << "a message no step expected";
 }
 
-std::vector<Played> rows_for_the_model()
+std::vector<ScenarioRow> rows_for_the_model()
 {
-    std::vector<Played> played;
-    for (const Notation notation : both_notations) {
-        for (const char *file : {"calculators.txt", "window.txt", "squad.txt"}) {
-            for (const ScenarioRow &row : read_scenarios(file))
-                if (row.played_by(Player::Model))
-                    played.push_back({row, notation});
-        }
+    std::vector<ScenarioRow> rows;
+    for (const char *file : {"calculators.txt", "window.txt", "squad.txt"}) {
+        for (const ScenarioRow &row : read_scenarios(file))
+            if (row.played_by(Player::Model))
+                rows.push_back(row);
     }
-    return played;
+    return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, Scenarios, ::testing::ValuesIn(rows_for_the_model()), [](const auto &info) {
-    std::string name = info.param.row.name + (info.param.notation == Notation::Comma ? " comma" : "");
-    for (char &c : name)
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Rows, Scenarios, ::testing::ValuesIn(in_both_notations(rows_for_the_model())), test_name);
 
 } // namespace
 } // namespace vorlenta::testing

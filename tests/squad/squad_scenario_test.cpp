@@ -6,19 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "squad/squad_stream.h"
-#include "tests/scenarios/scenario_file.h"
-#include "tests/support/notations.h"
+#include "tests/scenarios/played_rows.h"
 
 namespace vorlenta::testing {
 namespace {
 
 using namespace squad;
-
-struct Played {
-    ScenarioRow row;
-    Notation notation;
-    friend void PrintTo(const Played &played, std::ostream *out) { *out << played.row.name; }
-};
 
 class SquadScenarios : public ::testing::TestWithParam<Played> {};
 
@@ -79,21 +72,8 @@ TEST_P(SquadScenarios, DerivedCellsAreTheWindowsTexts)
     }
 }
 
-std::vector<Played> squad_rows()
-{
-    std::vector<Played> played;
-    for (const Notation notation : both_notations)
-        for (const ScenarioRow &row : read_scenarios("squad.txt"))
-            played.push_back({row, notation});
-    return played;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, SquadScenarios, ::testing::ValuesIn(squad_rows()), [](const auto &info) {
-    std::string name = info.param.row.name + (info.param.notation == Notation::Comma ? " comma" : "");
-    for (char &c : name)
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Rows, SquadScenarios, ::testing::ValuesIn(in_both_notations(read_scenarios("squad.txt"))),
+                         test_name);
 
 } // namespace
 } // namespace vorlenta::testing

@@ -3,7 +3,8 @@
 // typed down each column show the window's texts; a spreadsheet's rows
 // pasted, sorted, with formula columns; a CSV file exported and imported
 // back as it was, names shown as typed; files that cannot be a squad leave
-// it as it was; the squad survives a reload and a killed browser.
+// it as it was; the squad survives a reload and a killed browser, and a
+// page left while a file waits to replace it.
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -27,9 +28,9 @@ async function openSquad(context) {
 
 const cell = (row, column) => `[data-row="${row}"] [data-column="${column}"]`;
 // The column's cells as a user sees them, row after row.
-const columnOf = (page, column) => page.$$eval('#SquadTable tbody tr', (rows, name) => {
-    const at = [...document.querySelectorAll('#SquadTable thead th')].findIndex(th => th.dataset.column === name);
-    return rows.map(row => { const c = row.children[at + 1]; return c.querySelector('input')?.value ?? c.textContent; });
+const columnOf = (page, column) => page.$$eval('#SquadTable [data-row]', (rows, name) => {
+    const at = [...document.querySelector('#SquadTable [role=row]').children].findIndex(head => head.dataset.column === name);
+    return rows.map(row => { const c = row.children[at]; return c.querySelector('input')?.value ?? c.textContent; });
 }, column);
 
 async function choose(page, columns) {
@@ -70,7 +71,7 @@ for (const [locale, options] of [['en-US', {}], ['de-DE', phone]]) {
             assert.deepEqual((await columnOf(page, column)).slice(0, athletes.length),
                 athletes.map(({ shown }) => german(shown[column] ?? '')), column);
         }
-        assert.equal(await page.evaluate(() => document.activeElement.closest('tr').dataset.row), String(athletes.length + 1),
+        assert.equal(await page.evaluate(() => document.activeElement.closest('[data-row]').dataset.row), String(athletes.length + 1),
             'Enter went down to a new row');
         await context.close();
         assert.deepEqual(log, { foreign: [], errors: [] });
@@ -100,7 +101,7 @@ test('pasted rows, sorted, with formula columns; exported and imported back; fil
     await page.press('#SquadFormula', 'Enter');
     assert.match(await page.textContent('#SquadStatus'), /Ausdruck zu lang/);
 
-    await page.click('#SquadTable thead th[data-column="body_mass"] button');
+    await page.click('#SquadTable [role=columnheader][data-column="body_mass"] button');
     assert.deepEqual(await columnOf(page, 'name'), ['=1+2', '<img src=x onerror=alert(1)>', 'Anna']);
 
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('#SquadExport')]);
@@ -128,6 +129,7 @@ test('pasted rows, sorted, with formula columns; exported and imported back; fil
         ['junk.csv', Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 0x0d, 0xff, 0xfe]), /kein UTF-8-Text/],
         ['huge.csv', Buffer.alloc(50 * 1024 * 1024, 'a,'), /zu groß/],
         ['wide.csv', Buffer.from(`${Array.from({ length: 10000 }, (_, i) => `c${i}`).join(',')}\n`), /mehr als 200 Spalten/],
+        ['big.csv', Buffer.from(`${Array.from({ length: 1000 }, () => '1,'.repeat(199) + '1').join('\n')}\n`), /mehr als 650 Zeilen/],
     ]) {
         assert.match(await importing(name, bytes), why, name);
         assert.deepEqual(await columnOf(page, 'name'), before, `${name} left the squad as it was`);
@@ -174,7 +176,7 @@ function kill({ browserProcess }) {
     });
 }
 
-test('the squad survives a reload and a killed browser', async t => {
+test('the squad survives a reload, a killed browser and a page left while a file waits to replace it', async t => {
     const profile = mkdtempSync(join(tmpdir(), 'vorlenta-profile-'));
     let running = await startChromium(profile);
     t.after(async () => { await kill(running); rmSync(profile, { recursive: true, force: true }); });
@@ -198,4 +200,12 @@ test('the squad survives a reload and a killed browser', async t => {
     page = await openSquad(running.context);
     assert.deepEqual(await columnOf(page, 'name'), ['Anna', 'Ben']);
     assert.deepEqual(await columnOf(page, 'body_mass'), ['72.5', '']);
+
+    // Left while asked whether a file is to replace the squad: the squad stays.
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('#SquadImport')]);
+    await chooser.setFiles({ name: 'other.csv', mimeType: 'text/csv', buffer: Buffer.from('name,load,reps\nCleo,100,5\nDan,90,3\n') });
+    await page.waitForSelector('#SquadConfirm[open]');
+    await page.reload();
+    await page.waitForSelector('#SSTab1_panel2[data-ready="1"]');
+    assert.deepEqual(await columnOf(page, 'name'), ['Anna', 'Ben']);
 });
