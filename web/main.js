@@ -47,6 +47,12 @@ function notice(id) {
   byId(id).hidden = false;
 }
 
+// Asks the service worker to keep one of the files it does not store at the
+// first visit, for use offline.
+function keepOffline(file) {
+  navigator.serviceWorker?.ready.then((ready) => ready.active?.postMessage({ keep: file }));
+}
+
 // A new version installs beside this one and waits until no page of this
 // version is open; the page offers to switch now. Only the page that asked
 // reloads; the others keep their version's files until they close.
@@ -76,6 +82,7 @@ function watchForNewVersions() {
   window.addEventListener('load', async () => {
     const registration = await workers.register('sw.js').catch(() => null);
     if (!registration) return;
+    keepOffline(byId('mnuhelp').getAttribute('href')); // the help in the reader's language
     offer(registration.waiting);
     registration.addEventListener('updatefound', () => {
       const worker = registration.installing;
@@ -93,6 +100,7 @@ function openSquadView(view) {
   if (view.dataset.view !== 'squad' || squadScript) return;
   squadScript = document.createElement('script');
   squadScript.src = `squad.js?v=${VERSION}`;
+  squadScript.addEventListener('load', () => ['squad.js', 'squad.wasm'].forEach(keepOffline));
   squadScript.addEventListener('error', () => {
     byId('SquadLoading').hidden = true;
     byId('SquadFailed').hidden = false;
