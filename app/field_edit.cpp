@@ -14,8 +14,7 @@ namespace {
 // becoming active moves the keyboard focus without the user leaving the field.
 bool moves_within_window(Qt::FocusReason reason)
 {
-    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason
-        && reason != Qt::MenuBarFocusReason;
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && reason != Qt::MenuBarFocusReason;
 }
 
 } // namespace

@@ -14,10 +14,10 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "apiconstants.h"
 #include "apiconstants_desktop.h"
 #include "exchange_button_widget.h"
 #include "field_edit.h"
-#include "apiconstants.h"
 #include "fonts.h"
 #include "help_page.h"
 #include "layout_table.h"
@@ -98,7 +98,7 @@ void frm_calc::build_controls()
     for (const LayoutEntry &entry : layout_table()) {
         const QString name = QString::fromLatin1(entry.name);
         QWidget *container = entry.container == Container::Window ? client
-                           : entry.container == Container::Frame  ? m_frames.at(entry.frame)
+            : entry.container == Container::Frame                 ? m_frames.at(entry.frame)
                                                                   : pages[entry.container == Container::Tab1];
         QWidget *control = nullptr;
         switch (entry.kind) {
@@ -132,7 +132,8 @@ void frm_calc::build_controls()
             break;
         case ControlKind::Label:
         case ControlKind::LinkLabel: {
-            QLabel *label = entry.kind == ControlKind::Label ? new QLabel(container) : (m_link = new LinkLabel(container));
+            QLabel *label =
+                entry.kind == ControlKind::Label ? new QLabel(container) : (m_link = new LinkLabel(container));
             // The link is reached by keyboard after every field, and a click on
             // it does not take the focus from the field being edited.
             if (label == m_link)
@@ -249,7 +250,8 @@ void frm_calc::Form_Load(const Captions &captions)
 
     with_string(string_id::menu_file, [this](const QString &s) { m_mnufile->setTitle(s); });
     with_string(string_id::menu_help, [this](const QString &s) { m_mnuhelp->setText(s); });
-    with_string(string_id::help_page_path, [this](const QString &s) { m_help_address = help_address(m_web_address, s); });
+    with_string(string_id::help_page_path,
+                [this](const QString &s) { m_help_address = help_address(m_web_address, s); });
     with_string(string_id::menu_exit, [this](const QString &s) { m_mnuexit->setText(s); });
 
     for (const auto &button : m_buttons)

@@ -17,10 +17,11 @@ namespace vorlenta {
 void frm_calc::apply_layout(const Captions &captions)
 {
     const FitInputs inputs{
-        .caption = [&captions](const LayoutEntry &entry) {
-            const auto found = captions.controls.find(&entry);
-            return found == captions.controls.end() ? QString::fromLatin1(entry.name) : found->second;
-        },
+        .caption =
+            [&captions](const LayoutEntry &entry) {
+                const auto found = captions.controls.find(&entry);
+                return found == captions.controls.end() ? QString::fromLatin1(entry.name) : found->second;
+            },
         // The designed captions where the table has none.
         .tab_captions = {captions.tabs[0].value_or(m_tabs->tabText(0)), captions.tabs[1].value_or(m_tabs->tabText(1))},
         .regular = font(),
@@ -31,7 +32,8 @@ void frm_calc::apply_layout(const Captions &captions)
     // Labels size themselves to their captions once loading has set them, and
     // frames on a tab are placed against their page (place_frames_on).
     for (const auto &[control, entry] : m_controls) {
-        if (!qobject_cast<QLabel *>(control) && entry->container != Container::Tab0 && entry->container != Container::Tab1)
+        if (!qobject_cast<QLabel *>(control) && entry->container != Container::Tab0
+            && entry->container != Container::Tab1)
             control->setGeometry(scaled(entry->place, m_scale));
     }
     for (int i = 0; i < m_tabs->count(); ++i)

@@ -8,9 +8,9 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
-#include <QLineEdit>
 #include <QTabBar>
 
 #include "fields/field_table.h"
@@ -19,9 +19,9 @@ namespace vorlenta {
 namespace {
 
 constexpr double twips = twips_per_pixel;
-constexpr int gap = 6;          // pixels of air after a label's text
-constexpr int label_row = 240;  // labels stand at this top in their frame
-constexpr int field_row = 480;  // and the fields under them at this one
+constexpr int gap = 6;         // pixels of air after a label's text
+constexpr int label_row = 240; // labels stand at this top in their frame
+constexpr int field_row = 480; // and the fields under them at this one
 
 class Fit {
 public:
@@ -80,8 +80,7 @@ void fit_frames(Fit &fit, const FitInputs &in)
         // The caption keeps as much room after it as the frame leaves before
         // it, at least 8 pixels on each side.
         fit.need(title.width() + 2 * std::max(title.left(), 8), c.place.width);
-        const QRect contents =
-            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &probe);
+        const QRect contents = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, &probe);
         fit.need(contents.top(), label_row);
     }
 }

@@ -17,7 +17,8 @@ constexpr LayoutEntry frame(Panel panel, Container tab, int caption, Twips place
 }
 constexpr LayoutEntry text_box(Field field, Twips place, int tab_index)
 {
-    return {entry_of(field).name, TextBox, Container::Frame, entry_of(field).panel, place, tab_index, 0, field, {}, false};
+    return {
+        entry_of(field).name, TextBox, Container::Frame, entry_of(field).panel, place, tab_index, 0, field, {}, false};
 }
 constexpr LayoutEntry label(const char *name, int caption, Field captions, Twips place, int tab_index)
 {

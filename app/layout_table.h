@@ -28,13 +28,13 @@ struct LayoutEntry {
     const char *name; // object name: Text11, Frame3, Command1, …
     ControlKind kind;
     Container container;
-    Panel frame;     // the frame it stands in; a frame's own panel
+    Panel frame; // the frame it stands in; a frame's own panel
     Twips place;
     int tab_index;
-    int caption_id;  // the string that captions it at load; 0 for none
-    Field field;     // a text box's field; the field a label in a frame captions
+    int caption_id;        // the string that captions it at load; 0 for none
+    Field field;           // a text box's field; the field a label in a frame captions
     ExchangeButton button; // an exchange button's own
-    bool bold;       // a label whose caption is bold
+    bool bold;             // a label whose caption is bold
 };
 
 // Client area of the window, in twips.
@@ -54,8 +54,7 @@ constexpr bool stands_centred(const LayoutEntry &entry)
 // labels carry tab indexes but never do.
 constexpr bool takes_focus(ControlKind kind)
 {
-    return kind == ControlKind::TextBox || kind == ControlKind::ExchangeButton
-        || kind == ControlKind::TabControl;
+    return kind == ControlKind::TextBox || kind == ControlKind::ExchangeButton || kind == ControlKind::TabControl;
 }
 
 // The focus order: every control that takes the focus, lowest tab index first.

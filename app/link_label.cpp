@@ -56,11 +56,8 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
-        emit clicked();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
+    case Qt::Key_Space: emit clicked(); return;
+    default: QLabel::keyPressEvent(event);
     }
 }
 
@@ -70,8 +67,7 @@ void LinkLabel::paintEvent(QPaintEvent *)
     // colour follows every change of the window's background.
     QPainter painter(this);
     painter.setPen(link_colour());
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), text(),
-                          QPalette::NoRole);
+    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(), text(), QPalette::NoRole);
     if (!hasFocus())
         return;
     QStyleOptionFocusRect option;

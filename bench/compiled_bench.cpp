@@ -183,8 +183,9 @@ Part compiled_part(const std::vector<BenchCase> &cases, double min_peer_ratio, d
     };
     part.report = [&cases, min_peer_ratio, max_plotter_ratio](const RatioReporter &reporter) {
         bool goal_met = true;
-        std::printf("\nCompiled: nanoseconds per evaluation, how many times as fast vorlenta is, "
-                    "and how many times the C++ formula's time it takes\n");
+        std::printf(
+            "\nCompiled: nanoseconds per evaluation, how many times as fast vorlenta is, "
+            "and how many times the C++ formula's time it takes\n");
         std::printf("%-16s %11s %11s %8s %11s %8s %8s %8s\n", "expression", "vorlenta ns", "mu_Eval ns", "ratio",
                     "te_eval ns", "ratio", "C++ ns", "÷ C++");
         for (const BenchCase &bench : cases) {
@@ -219,9 +220,10 @@ Part compiled_part(const std::vector<BenchCase> &cases, double min_peer_ratio, d
             goal_met = goal_met && plot <= max_plotter_ratio;
         }
         if (!goal_met)
-            std::printf("a compiled expression is less than %.2f times as fast as muparser's Eval or tinyexpr's "
-                        "te_eval, or the plotter takes more than %.2f times the C++ formula's time\n",
-                        min_peer_ratio, max_plotter_ratio);
+            std::printf(
+                "a compiled expression is less than %.2f times as fast as muparser's Eval or tinyexpr's "
+                "te_eval, or the plotter takes more than %.2f times the C++ formula's time\n",
+                min_peer_ratio, max_plotter_ratio);
         return goal_met;
     };
     return part;

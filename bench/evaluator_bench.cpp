@@ -21,8 +21,9 @@ int main(int argc, char **argv)
     using namespace evaluator_bench;
     double min_ratio = 0.0, min_tinyexpr_ratio = 0.0, min_compiled_ratio = 0.0, max_plotter_ratio = 1e9;
     const std::pair<const char *, double *> goals[] = {{"--min_ratio=", &min_ratio},
-        {"--min_tinyexpr_ratio=", &min_tinyexpr_ratio}, {"--min_compiled_ratio=", &min_compiled_ratio},
-        {"--max_plotter_ratio=", &max_plotter_ratio}};
+                                                       {"--min_tinyexpr_ratio=", &min_tinyexpr_ratio},
+                                                       {"--min_compiled_ratio=", &min_compiled_ratio},
+                                                       {"--max_plotter_ratio=", &max_plotter_ratio}};
     std::vector<char *> arguments;
     for (int i = 0; i < argc; ++i) {
         bool goal = false;

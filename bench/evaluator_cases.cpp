@@ -48,8 +48,9 @@ std::string symbol_chain(std::size_t length, double *value)
 
 double Symbols::value(const std::string &name) const
 {
-    const std::map<std::string, double> values = {{"mass", mass}, {"height", height}, {"x", x}, {"y", y},
-        {"rider_mass", rider_mass}, {"bike_mass", bike_mass}, {"wheel_size", wheel_size}};
+    const std::map<std::string, double> values = {
+        {"mass", mass},           {"height", height},        {"x", x}, {"y", y}, {"rider_mass", rider_mass},
+        {"bike_mass", bike_mass}, {"wheel_size", wheel_size}};
     return values.at(name);
 }
 
@@ -74,9 +75,12 @@ void Symbols::define(mu::Parser &parser)
 #ifdef VORLENTA_BENCH_TINYEXPR
 std::vector<te_variable> Symbols::tinyexpr_variables() const
 {
-    return {{"mass", &mass, TE_VARIABLE, nullptr}, {"height", &height, TE_VARIABLE, nullptr},
-            {"x", &x, TE_VARIABLE, nullptr}, {"y", &y, TE_VARIABLE, nullptr},
-            {"rider_mass", &rider_mass, TE_VARIABLE, nullptr}, {"bike_mass", &bike_mass, TE_VARIABLE, nullptr},
+    return {{"mass", &mass, TE_VARIABLE, nullptr},
+            {"height", &height, TE_VARIABLE, nullptr},
+            {"x", &x, TE_VARIABLE, nullptr},
+            {"y", &y, TE_VARIABLE, nullptr},
+            {"rider_mass", &rider_mass, TE_VARIABLE, nullptr},
+            {"bike_mass", &bike_mass, TE_VARIABLE, nullptr},
             {"wheel_size", &wheel_size, TE_VARIABLE, nullptr}};
 }
 
@@ -92,10 +96,9 @@ double tinyexpr_once(const std::string &expression)
 }
 #endif
 
-const BenchCase plotter = {"plotter", "S(x*x+1)*E(-x/10)+L(x+1)/2", "sqrt(x*x+1)*exp(-x/10)+ln(x+1)/2", 0,
-                           [](const Symbols &s) {
-                               return std::sqrt(s.x * s.x + 1) * std::exp(-s.x / 10) + std::log(s.x + 1) / 2;
-                           }};
+const BenchCase plotter = {
+    "plotter", "S(x*x+1)*E(-x/10)+L(x+1)/2", "sqrt(x*x+1)*exp(-x/10)+ln(x+1)/2", 0,
+    [](const Symbols &s) { return std::sqrt(s.x * s.x + 1) * std::exp(-s.x / 10) + std::log(s.x + 1) / 2; }};
 
 std::vector<BenchCase> bench_cases()
 {

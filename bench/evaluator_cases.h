@@ -50,7 +50,10 @@ std::vector<BenchCase> bench_cases();
 // The plotter's formula, evaluated over a million values of x.
 extern const BenchCase plotter;
 constexpr int PlotterPoints = 1000000;
-inline double plotter_x(int i) { return i * 0.001; }
+inline double plotter_x(int i)
+{
+    return i * 0.001;
+}
 
 #ifdef VORLENTA_BENCH_TINYEXPR
 double tinyexpr_once(const std::string &expression);

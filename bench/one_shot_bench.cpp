@@ -131,7 +131,8 @@ Part one_shot_part(const std::vector<BenchCase> &cases, double min_muparser_rati
             const double ns = reporter.nanoseconds.at(ours);
             std::printf("%-16s %6zu %11.0f", bench.name.c_str(), bench.vorlenta.size(), ns);
             for (const auto &[side, min] : {std::pair<std::string, double>{"tinyexpr", min_tinyexpr_ratio},
-                                            {"muparser", min_muparser_ratio}, {"muparser_new", 0.0}}) {
+                                            {"muparser", min_muparser_ratio},
+                                            {"muparser_new", 0.0}}) {
                 const double ratio = reporter.ratio(side + "/" + bench.name, ours);
                 if (ratio == 0.0) {
                     std::printf(" %11s %8s", "-", "-");
@@ -143,8 +144,10 @@ Part one_shot_part(const std::vector<BenchCase> &cases, double min_muparser_rati
             std::printf(" %9.2f\n", ns / double(bench.vorlenta.size()));
         }
         if (!goal_met)
-            std::printf("vorlenta is less than %.2f times as fast as muparser or %.2f times as fast as tinyexpr "
-                        "on some expression\n", min_muparser_ratio, min_tinyexpr_ratio);
+            std::printf(
+                "vorlenta is less than %.2f times as fast as muparser or %.2f times as fast as tinyexpr "
+                "on some expression\n",
+                min_muparser_ratio, min_tinyexpr_ratio);
         return goal_met;
     };
     return part;

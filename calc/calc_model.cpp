@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "calc/acceleration.h"
-#include "calc/field_values.h"
 #include "calc/cycling_power.h"
 #include "calc/fat_free_mass.h"
+#include "calc/field_values.h"
 #include "calc/mass_conversion.h"
 #include "calc/one_rep_max.h"
 #include "calc/running_cycling.h"
@@ -95,12 +95,8 @@ void CalcModel::convert_from(Field field)
         return;
     key_down(field);
     switch (const Quantity source = quantity_of(field)) {
-    case Quantity::Kilograms:
-        kgtolb(m_store);
-        break;
-    case Quantity::Pounds:
-        lbtokg(m_store);
-        break;
+    case Quantity::Kilograms: kgtolb(m_store); break;
+    case Quantity::Pounds: lbtokg(m_store); break;
     default:
         m_running_source = field;
         convert_as_left(m_store, m_body, source);
@@ -112,29 +108,19 @@ void CalcModel::field_changed(Field field)
 {
     switch (quantity_of(field)) {
     case Quantity::Load:
-    case Quantity::Repetitions:
-        onerm_calculation(m_store, m_body);
-        break;
+    case Quantity::Repetitions: onerm_calculation(m_store, m_body); break;
     case Quantity::Distance1:
     case Quantity::Time1:
     case Quantity::Distance2:
-    case Quantity::Time2:
-        accel_calculation(m_store);
-        break;
-    case Quantity::BodyMass:
-        Text11_Change();
-        break;
+    case Quantity::Time2: accel_calculation(m_store); break;
+    case Quantity::BodyMass: Text11_Change(); break;
     case Quantity::BodyFat:
-    case Quantity::TargetBodyFat:
-        ffm_calculation(m_store, m_body);
-        break;
+    case Quantity::TargetBodyFat: ffm_calculation(m_store, m_body); break;
     case Quantity::Speed:
     case Quantity::BikeMass:
     case Quantity::Grade:
     case Quantity::Power: // the results too: their writes rerun the calculation
-    case Quantity::PowerPerKg:
-        calculate_cycling_power(m_store, m_body);
-        break;
+    case Quantity::PowerPerKg: calculate_cycling_power(m_store, m_body); break;
     default: // the conversion fields and the other results run nothing
         break;
     }

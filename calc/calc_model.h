@@ -63,10 +63,10 @@ public:
     void load();
 
     // What the user does.
-    void leave(Field field);     // the field lost the focus to another control
-    void key_down(Field field);  // a key reached the field, before it acts
-    void Command1_Click();       // lb <--> kg
-    void Command2_Click();       // running speed <--> cycling power
+    void leave(Field field);    // the field lost the focus to another control
+    void key_down(Field field); // a key reached the field, before it acts
+    void Command1_Click();      // lb <--> kg
+    void Command2_Click();      // running speed <--> cycling power
 
     // For a face whose converters follow the typing instead of a click (the
     // page), after each edit of a conversion field: the other field of its

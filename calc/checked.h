@@ -20,9 +20,9 @@
 
 #include <cmath>
 #include <concepts>
+#include <functional>
 #include <limits>
 #include <optional>
-#include <functional>
 #include <type_traits>
 #include <utility>
 

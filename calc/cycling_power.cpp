@@ -18,8 +18,7 @@ constexpr float k = 0.02722f;
 
 } // namespace
 
-CyclingPower cycling_power(Checked<float> v, Checked<float> bike_mass, Checked<float> grade,
-                           Checked<float> body_mass)
+CyclingPower cycling_power(Checked<float> v, Checked<float> bike_mass, Checked<float> grade, Checked<float> body_mass)
 {
     // Each step is skipped on its own when it fails: a climbing term beyond
     // the single range adds no climbing power, as an unreadable grade does.

@@ -42,9 +42,9 @@ std::string exponent_hint(std::string_view line, std::size_t at, char separator)
         ++end;
     if (mantissa.find_first_of("0123456789") == std::string_view::npos || end == digits)
         return {};
-    return "numbers have no exponent here, and E is e^x: write "
-           + std::string(mantissa) + "*10^" + (negative ? "-" : "") + std::string(line.substr(digits, end - digits))
-           + " for " + std::string(line.substr(start, end - start));
+    return "numbers have no exponent here, and E is e^x: write " + std::string(mantissa) + "*10^"
+        + (negative ? "-" : "") + std::string(line.substr(digits, end - digits)) + " for "
+        + std::string(line.substr(start, end - start));
 }
 
 } // namespace
@@ -58,8 +58,7 @@ std::string fault_hint(std::string_view line, const LineResult &fault, char deci
         return {};
     switch (line[at]) {
     case 'e':
-    case 'E':
-        return exponent_hint(line, at, decimal_separator);
+    case 'E': return exponent_hint(line, at, decimal_separator);
     case '*': {
         std::size_t before = at;
         while (before > 0 && static_cast<unsigned char>(line[before - 1]) <= ' ')
@@ -71,8 +70,7 @@ std::string fault_hint(std::string_view line, const LineResult &fault, char deci
     case '%':
         // Anywhere else "%" starts an operand, and is no fault.
         return "% here is a hundredth of what follows it: %50 is 0.5";
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/line_editor.h"
 
-#include <cstdio>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -77,9 +77,8 @@ std::unique_ptr<LineEditor> LineEditor::open(const char *prompt, std::string his
     if (!find(handle, "readline", library->readline) || !find(handle, "add_history", library->add_history)
         || !find(handle, "read_history", library->read_history)
         || !find(handle, "stifle_history", library->stifle_history)
-        || !find(handle, "history_init", library->history_init)
-        || !find(handle, "history_end", library->history_end) || !find(handle, "history", library->history)
-        || !find(handle, "rl_outstream", library->outstream)
+        || !find(handle, "history_init", library->history_init) || !find(handle, "history_end", library->history_end)
+        || !find(handle, "history", library->history) || !find(handle, "rl_outstream", library->outstream)
         || !find(handle, "rl_inhibit_completion", library->inhibit_completion)
         || !find(handle, "rl_readline_name", library->readline_name))
         return nullptr;

@@ -63,7 +63,7 @@ std::string define_symbols(const Options &options, LineEvaluator &line)
         const auto value = read_number(text, separator);
         if (!value)
             return head + "'" + text + "' is no number in the notation with \"" + separator + "\""
-                   + (separator == ',' && text.find('.') != std::string::npos ? "; use --point for '.'" : "");
+                + (separator == ',' && text.find('.') != std::string::npos ? "; use --point for '.'" : "");
         std::string why;
         if (!line.evaluator().define(std::string_view(definition).substr(0, equals), *value, &why)) {
             if (!why.empty()) // the library's sentence, here in the middle of a line

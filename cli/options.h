@@ -22,9 +22,9 @@ struct Input {
 struct Options {
     bool help = false;
     bool version = false;
-    bool point = false; // "." notation whatever the locale
+    bool point = false;          // "." notation whatever the locale
     std::vector<Define> defines; // in order
-    std::vector<Input> inputs; // in order
+    std::vector<Input> inputs;   // in order
 };
 
 // Fills `options`; on a usage error returns its message, naming the argument.

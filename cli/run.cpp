@@ -51,9 +51,7 @@ bool Run::handle(std::string_view bytes, std::string_view where, bool cut)
             return output_failed();
         // A person waits for each answer, also through | tee.
         return !m_interactive || finish();
-    case Outcome::SyntaxFault:
-        m_last_line = m_fault_status = SyntaxStatus;
-        break;
+    case Outcome::SyntaxFault: m_last_line = m_fault_status = SyntaxStatus; break;
     case Outcome::ArithmeticFault:
         m_last_line = ArithmeticStatus;
         if (m_fault_status != SyntaxStatus)

@@ -17,9 +17,9 @@ namespace vorlenta {
 class Expression::Private {
 public:
     // What an evaluation looks at first, together.
-    bool runnable = true;     // the text is not faulty
-    bool constant = false;    // the program is one number within the limit, worked out when compiled:
-    double value = 0.0;       // this one
+    bool runnable = true;  // the text is not faulty
+    bool constant = false; // the program is one number within the limit, worked out when compiled:
+    double value = 0.0;    // this one
     std::size_t symbol_count = 0;
 
     Program program;
@@ -31,7 +31,7 @@ namespace {
 // A fault as a value, in the table's words unless given others. Only the
 // way to a fault comes here.
 [[gnu::noinline, gnu::cold]] EvalResult fault_result(std::int32_t number, const char *message = nullptr,
-                                                      int position = 0)
+                                                     int position = 0)
 {
     EvalResult result;
     result.number = number;
@@ -197,7 +197,8 @@ template <bool CountText>
 {
     double local[LocalDepth];
     std::unique_ptr<double[]> heap;
-    double *const slots = program.depth <= LocalDepth ? local : (heap = std::make_unique<double[]>(program.depth)).get();
+    double *const slots =
+        program.depth <= LocalDepth ? local : (heap = std::make_unique<double[]>(program.depth)).get();
     return execute<CountText, ManyBelow>(program, values, value_texts, slots);
 }
 

@@ -163,8 +163,7 @@ EvalResult CEval::evaluate(std::string_view expression)
     } catch (const EvalError &error) {
         // Raised by the conversion: the limits of its 16-bit counters, or a
         // symbol stored around the table's checks.
-        result.number =
-            error.number() == eval_errors::Overflow ? eval_errors::ExpressionTooLong : error.number();
+        result.number = error.number() == eval_errors::Overflow ? eval_errors::ExpressionTooLong : error.number();
         result.message = error.description();
     }
     // An arithmetic fault has no words yet, and a raised Overflow turned

@@ -30,21 +30,16 @@ int precedence(Token token)
 {
     switch (token) {
     case Token::Add:
-    case Token::Subtract:
-        return 1;
+    case Token::Subtract: return 1;
     case Token::Multiply:
-    case Token::Divide:
-        return 2;
+    case Token::Divide: return 2;
     case Token::Power:
     case Token::Exponential:
     case Token::Root:
     case Token::Logarithm:
-    case Token::Percent:
-        return 3;
-    case Token::Negate:
-        return 10;
-    default:
-        return 0;
+    case Token::Percent: return 3;
+    case Token::Negate: return 10;
+    default: return 0;
     }
 }
 
@@ -224,8 +219,7 @@ bool Conversion<Sink>::infix_or_sign(char c)
         m_state = ParserState::AfterOperator;
         return true;
     }
-    case ParserState::AfterPrefix:
-        return fault(faults::OperandExpected);
+    case ParserState::AfterPrefix: return fault(faults::OperandExpected);
     case ParserState::Start:
     case ParserState::AfterOperator:
         if (c == '-')
@@ -369,17 +363,11 @@ private:
     {
         double result = 0.0;
         switch (token) {
-        case Token::Number:
-            m_values.push_back(value);
-            return;
-        case Token::TooLarge:
-            m_fault = eval_errors::Overflow;
-            return;
+        case Token::Number: m_values.push_back(value); return;
+        case Token::TooLarge: m_fault = eval_errors::Overflow; return;
         case Token::Empty:
-        case Token::Open:
-            return;
-        default:
-            break;
+        case Token::Open: return;
+        default: break;
         }
         if (is_infix(token)) {
             const double right = pop_value();

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -108,8 +108,8 @@ Operand read_literal(std::string_view digits, char point)
     // dividing it by an exact power of ten (up to 10^22) rounds once, to the
     // double nearest the decimal, as from_chars would.
     if (digits.size() <= 16) {
-        static constexpr double powers_of_ten[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
-                                                   1e12, 1e13, 1e14, 1e15, 1e16};
+        static constexpr double powers_of_ten[] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
+                                                   1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
         std::uint64_t mantissa = 0;
         int digit_count = 0, fraction_digits = -1; // -1: no point yet
         for (const char c : digits) {
@@ -170,16 +170,14 @@ int shortest_text_length(double value)
 Operand symbol_operand(const VariantValue &value, char point)
 {
     switch (value.kind()) {
-    case VariantValue::Kind::Empty:
-        return {Token::Empty, 0.0, 0, true};
+    case VariantValue::Kind::Empty: return {Token::Empty, 0.0, 0, true};
     case VariantValue::Kind::Number:
         // An infinity or NaN has no text that reads back as a number. The text
         // of -0 is "0", which reads back as +0.
         if (std::isfinite(value.number()))
             return {Token::Number, value.number() + 0.0, shortest_text_length(value.number()), true};
         return {};
-    case VariantValue::Kind::Text:
-        return read_text(value.text(), point);
+    case VariantValue::Kind::Text: return read_text(value.text(), point);
     }
     return {};
 }

@@ -10,6 +10,7 @@
 
 namespace vorlenta {
 
+// clang-format off
 enum class Token : std::uint8_t {
     Number,   // a value to push
     TooLarge, // a number beyond the range of a double: an overflow when reached
@@ -18,15 +19,16 @@ enum class Token : std::uint8_t {
     Exponential, Root, Logarithm, Percent, Negate, // prefix: one value
     Open,                                          // "(": only on the operator stack
 };
+// clang-format on
 
 inline constexpr int PostfixLimit = 32767;
 
 // A number or symbol as the postfix form holds it, with the length of its text.
 struct Operand {
     Token token = Token::Empty;
-    double value = 0.0;   // for Number
+    double value = 0.0; // for Number
     int text_length = 0;
-    bool usable = false;  // false: a symbol value that is no number
+    bool usable = false; // false: a symbol value that is no number
 };
 
 } // namespace vorlenta

@@ -25,6 +25,7 @@ namespace vorlenta {
 
 // Each group of infix operators is in the order of the Token values Add to
 // Power; left and right are the operands.
+// clang-format off
 enum class Op : std::uint8_t {
     Push,       // a number
     PushSymbol, // a symbol's value
@@ -39,6 +40,7 @@ enum class Op : std::uint8_t {
     TooLarge, // a number beyond the range of a double: an overflow
     Nothing,  // an empty token: text only
 };
+// clang-format on
 
 struct Instruction {
     Op op;
@@ -78,7 +80,7 @@ private:
     void prefix(Token token, int length);
 
     Program &m_program;
-    std::vector<Kind> m_stack; // what each value on the stack would be
+    std::vector<Kind> m_stack;                                // what each value on the stack would be
     std::unordered_map<std::string, std::uint32_t> m_symbols; // by name, A-Z folded to a-z
 };
 

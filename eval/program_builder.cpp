@@ -75,8 +75,8 @@ void ProgramBuilder::infix(Token token, int length)
     // Two numbers: the result, unless it is a fault, which a run must meet
     // in its place.
     double result = 0.0;
-    if (right == Kind::Number && left == Kind::Number &&
-        apply_infix(token, code[code.size() - 2].number, code.back().number, result) == 0) {
+    if (right == Kind::Number && left == Kind::Number
+        && apply_infix(token, code[code.size() - 2].number, code.back().number, result) == 0) {
         m_stack.back() = Kind::Number;
         code[code.size() - 2].number = result;
         return merge(1);

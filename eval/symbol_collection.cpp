@@ -191,7 +191,9 @@ bool SymbolIndex::remove(std::string_view name)
 // is added.
 SymbolCollection::SymbolCollection() : d(std::make_unique<SymbolIndex>()) {}
 SymbolCollection::SymbolCollection(const SymbolCollection &other)
-    : d(other.d ? std::make_unique<SymbolIndex>(*other.d) : std::make_unique<SymbolIndex>()) {}
+    : d(other.d ? std::make_unique<SymbolIndex>(*other.d) : std::make_unique<SymbolIndex>())
+{
+}
 SymbolCollection::SymbolCollection(SymbolCollection &&other) noexcept = default;
 SymbolCollection &SymbolCollection::operator=(SymbolCollection &&other) noexcept = default;
 SymbolCollection::~SymbolCollection() = default;

@@ -18,7 +18,9 @@ char separator_of(const std::unique_ptr<SymbolTableSettings> &settings)
 
 CSymbolTable::CSymbolTable() : d(std::make_unique<SymbolTableSettings>()) {}
 CSymbolTable::CSymbolTable(const CSymbolTable &other)
-    : m_Symbols(other.m_Symbols), d(std::make_unique<SymbolTableSettings>(SymbolTableSettings{separator_of(other.d)})) {}
+    : m_Symbols(other.m_Symbols), d(std::make_unique<SymbolTableSettings>(SymbolTableSettings{separator_of(other.d)}))
+{
+}
 CSymbolTable::CSymbolTable(CSymbolTable &&other) noexcept = default;
 CSymbolTable::~CSymbolTable() = default;
 

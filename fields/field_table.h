@@ -43,19 +43,19 @@ enum class Quantity {
 inline constexpr int quantity_count = 23;
 
 struct KeyRule {
-    Field partner;          // written "0.0" on every key press
-    ExchangeButton button;  // whose caption turns
-    const char *arrow;      // "->" for the left-hand field, "<-" for the right
+    Field partner;         // written "0.0" on every key press
+    ExchangeButton button; // whose caption turns
+    const char *arrow;     // "->" for the left-hand field, "<-" for the right
 };
 
 struct FieldEntry {
     Field field;
-    const char *name;                     // "Text1" … "Text23": object name too
+    const char *name; // "Text1" … "Text23": object name too
     Quantity quantity;
     int max_length;                       // typing stops here
     std::optional<Pattern> leave_pattern; // none: leaving does not rewrite
     Panel panel;
-    std::optional<KeyRule> key_rule;      // the four conversion fields only
+    std::optional<KeyRule> key_rule; // the four conversion fields only
 };
 
 namespace field_rows {
@@ -118,10 +118,10 @@ static_assert([] {
 // The fields in the order of the window's control list: the order its load
 // writes their first texts in, and its text boxes' order among its controls.
 inline constexpr std::array<Field, field_count> control_order{
-    Field::Text23, Field::Text1, Field::Text11, Field::Text22, Field::Text21, Field::Text20,
+    Field::Text23, Field::Text1,  Field::Text11, Field::Text22, Field::Text21, Field::Text20,
     Field::Text19, Field::Text18, Field::Text17, Field::Text16, Field::Text12, Field::Text13,
-    Field::Text14, Field::Text15, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
-    Field::Text10, Field::Text9, Field::Text8, Field::Text7, Field::Text6,
+    Field::Text14, Field::Text15, Field::Text2,  Field::Text3,  Field::Text4,  Field::Text5,
+    Field::Text10, Field::Text9,  Field::Text8,  Field::Text7,  Field::Text6,
 };
 // Each field stands in it once.
 static_assert([] {

@@ -12,9 +12,9 @@ namespace vorlenta {
 
 struct Notation {
     std::string decimal_point = ".";
-    std::string minus = "-";     // shown before a negative number; "-" is read too
-    std::string plus = "+";      // read as a sign; "+" is read too
-    std::string exponent = "e";  // read in any letter case; "e" and "E" are read too
+    std::string minus = "-";      // shown before a negative number; "-" is read too
+    std::string plus = "+";       // read as a sign; "+" is read too
+    std::string exponent = "e";   // read in any letter case; "e" and "E" are read too
     std::string zero_digit = "0"; // one character: its digits are it and the nine after
                                   // it, shown and read; ASCII digits are read too
 

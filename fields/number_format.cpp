@@ -32,8 +32,7 @@ std::optional<char32_t> character_at(std::string_view text, std::size_t at)
 bool is_space(char32_t c)
 {
     return c == 0x20 || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680
-        || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F
-        || c == 0x3000;
+        || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 bool is_space_at(std::string_view text, std::size_t at)
@@ -145,12 +144,9 @@ std::optional<T> parse(std::string_view text, const Notation &notation)
 int decimals_of(Pattern pattern)
 {
     switch (pattern) {
-    case Pattern::Whole:
-        return 0;
-    case Pattern::OneDecimal:
-        return 1;
-    case Pattern::TwoDecimals:
-        return 2;
+    case Pattern::Whole: return 0;
+    case Pattern::OneDecimal: return 1;
+    case Pattern::TwoDecimals: return 2;
     }
     return 0;
 }

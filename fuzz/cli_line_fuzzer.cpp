@@ -71,9 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(first_invalid_utf8(hint) == std::string_view::npos && hint.find('\n') == std::string::npos);
         return 0;
     }
-    case Outcome::ArithmeticFault:
-        check_report(fault_report("", bytes, result), 1);
-        return 0;
+    case Outcome::ArithmeticFault: check_report(fault_report("", bytes, result), 1); return 0;
     }
     return 0;
 }

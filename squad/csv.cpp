@@ -20,9 +20,8 @@ constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 struct Parsed {
     bool complete = false;
     std::size_t open_quote = std::string_view::npos; // a quote still open when the bytes ran out
-    bool literal_quote = false; // a quote was taken as a character, not closed on its line
+    bool literal_quote = false;                      // a quote was taken as a character, not closed on its line
 };
-
 
 // The first characters of a formula: a text that starts with none runs as none.
 constexpr bool formula_start(char c)
@@ -155,8 +154,7 @@ void CsvReader::start()
         const std::size_t start = std::min(view().find_first_not_of("\r\n"), view().size());
         return view().substr(start);
     };
-    while (header().find('\n') == std::string_view::npos && m_end - m_begin < m_max_row && fill()) {
-    }
+    while (header().find('\n') == std::string_view::npos && m_end - m_begin < m_max_row && fill()) {}
     if (view().starts_with(byte_order_mark)) {
         m_dialect.bom = true;
         m_begin += byte_order_mark.size();
@@ -313,8 +311,8 @@ bool CsvReader::next(Record &record)
             return true;
         std::size_t stop = 0;
         long lines = 0;
-        const Parsed parsed = parse_record(buffer, m_begin, m_end, m_eof, m_dialect.separator, one_line, record,
-                                           m_unquoted, stop, lines);
+        const Parsed parsed =
+            parse_record(buffer, m_begin, m_end, m_eof, m_dialect.separator, one_line, record, m_unquoted, stop, lines);
         if (parsed.complete) {
             record.kind = Record::Row;
             record.line = m_line;

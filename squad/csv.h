@@ -66,7 +66,7 @@ struct Record {
     Kind kind = Row;
     long line = 0; // 1-based; where the row starts
     std::vector<std::string_view> cells;
-    std::string_view bytes; // the row as it stands in the input, its line end included
+    std::string_view bytes;      // the row as it stands in the input, its line end included
     bool unclosed_quote = false; // a quote opened on this row's last line is not closed
     bool too_long = false;       // the first piece of a Raw line
 };

@@ -13,7 +13,8 @@ std::string describe(std::string_view file, const Problem &problem)
     text += ": ";
     const std::size_t first = problem.column.find_first_not_of(" \t");
     if (first != std::string::npos) {
-        const std::string column = quoted(problem.column.substr(first, problem.column.find_last_not_of(" \t") - first + 1));
+        const std::string column =
+            quoted(problem.column.substr(first, problem.column.find_last_not_of(" \t") - first + 1));
         text += column.substr(1, column.size() - 2) + ": ";
     }
     return text + problem.message;

@@ -36,7 +36,7 @@ std::string RowCalculator::refusal(Field field, std::string_view cell) const
         Notation other = notation;
         other.decimal_point = notation.decimal_point == "," ? "." : ",";
         return "not a number: " + quoted(cell)
-               + (is_numeric(cell, other) ? " (the decimal separator here is '" + notation.decimal_point + "')" : "");
+            + (is_numeric(cell, other) ? " (the decimal separator here is '" + notation.decimal_point + "')" : "");
     }
     if (!to_single(cell, notation))
         return quoted(cell) + " is beyond the range of the calculators";

@@ -42,8 +42,8 @@ public:
     // Fills the wanted derived cells of the row (the others are left empty)
     // and adds a problem for each input cell the window cannot take, with
     // `column_names` as the file writes them and `line` as given.
-    void calculate(const Inputs &inputs, Wanted wanted, Derived &derived, std::vector<Problem> &problems,
-                   long line, const std::array<std::string, input_count> &column_names);
+    void calculate(const Inputs &inputs, Wanted wanted, Derived &derived, std::vector<Problem> &problems, long line,
+                   const std::array<std::string, input_count> &column_names);
 
     const Notation &notation() const { return m_store.notation(); }
 

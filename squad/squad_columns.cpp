@@ -45,7 +45,7 @@ bool cell_number(std::string_view cell, const Notation &notation, double &value)
     // The plain form of the number grammar first, which needs no translation
     // from the notation; then whatever else the notation writes.
     if (double plain; notation.decimal_point.size() == 1 && text::read_double(cell, notation.decimal_point[0], plain)
-                      && std::isfinite(plain)) {
+        && std::isfinite(plain)) {
         value = plain;
         return true;
     }
@@ -62,9 +62,8 @@ std::optional<double> cell_number(std::string_view cell, const Notation &notatio
     return std::nullopt;
 }
 
-std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
-                                                          const std::vector<FormulaDefinition> &earlier,
-                                                          std::string &why)
+std::optional<FormulaDefinition>
+parse_formula_definition(std::string_view text, const std::vector<FormulaDefinition> &earlier, std::string &why)
 {
     const std::size_t equals = text.find('=');
     const std::string name(trimmed(text.substr(0, equals)));
@@ -91,9 +90,8 @@ std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
     return FormulaDefinition{name, std::string(expression)};
 }
 
-SquadColumns::SquadColumns(const std::vector<std::string_view> &header,
-                           const std::vector<FormulaDefinition> &formulas, char decimal_point, long header_line,
-                           std::vector<Problem> &problems)
+SquadColumns::SquadColumns(const std::vector<std::string_view> &header, const std::vector<FormulaDefinition> &formulas,
+                           char decimal_point, long header_line, std::vector<Problem> &problems)
     : m_header(header.begin(), header.end()), m_file_columns(header.size()), m_calculator(decimal_point)
 {
     std::unordered_map<std::string, std::size_t> columns; // by key; the first of a name counts
@@ -148,7 +146,7 @@ SquadColumns::SquadColumns(const std::vector<std::string_view> &header,
             for (const char function : {'e', 's', 'l'})
                 if (column_of(std::string(1, function) + symbol))
                     hint = " (" + std::string(1, char(function - 'a' + 'A')) + " is a function: write "
-                           + std::string(1, function) + symbol + " in lower case)";
+                        + std::string(1, function) + symbol + " in lower case)";
             report("no column named '" + symbol + "'" + hint);
         }
         formula.column = output_column(definition.name);
@@ -180,8 +178,8 @@ void SquadColumns::evaluate(FormulaColumn &formula, long line, std::vector<Probl
         if (cell.empty())
             return; // a measurement not made: no result, and nothing wrong
         if (!cell_number(cell, notation, m_values[s])) {
-            problems.push_back({line, m_header[formula.column],
-                                m_header[formula.symbols[s]] + " is not a number: " + quoted(cell)});
+            problems.push_back(
+                {line, m_header[formula.column], m_header[formula.symbols[s]] + " is not a number: " + quoted(cell)});
             return;
         }
     }
@@ -216,7 +214,8 @@ const std::vector<std::string_view> &SquadColumns::compute(const std::vector<std
     }
 
     if (cells.size() > m_file_columns) {
-        problems.push_back({line, {},
+        problems.push_back({line,
+                            {},
                             "a row with too many cells: " + std::to_string(cells.size()) + ", the header has "
                                 + std::to_string(m_file_columns) + " (the others are kept at the end)"});
         m_out.insert(m_out.end(), cells.begin() + std::ptrdiff_t(m_file_columns), cells.end());

@@ -36,9 +36,8 @@ std::string column_key(std::string_view name);
 // "NAME = EXPRESSION", blanks around either allowed. Nothing, with the reason
 // in `why`, when the name is missing or taken by a calculator's column or by
 // an earlier definition in `earlier`, or the expression is missing.
-std::optional<FormulaDefinition> parse_formula_definition(std::string_view text,
-                                                          const std::vector<FormulaDefinition> &earlier,
-                                                          std::string &why);
+std::optional<FormulaDefinition>
+parse_formula_definition(std::string_view text, const std::vector<FormulaDefinition> &earlier, std::string &why);
 
 // The number a cell holds, written with the notation's decimal separator;
 // nothing for an empty cell or one that is no number.
@@ -77,7 +76,7 @@ private:
 
     std::vector<std::string> m_header;
     std::size_t m_file_columns;
-    std::array<std::optional<std::size_t>, input_count> m_inputs;    // their columns in the file
+    std::array<std::optional<std::size_t>, input_count> m_inputs; // their columns in the file
     bool m_any_input = false;
     std::array<std::optional<std::size_t>, derived_count> m_derived; // their output columns
     RowCalculator::Wanted m_wanted;

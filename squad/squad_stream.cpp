@@ -35,7 +35,8 @@ SquadStream::Output SquadStream::next(std::string &out, std::vector<Problem> &pr
     const Record &record = m_record;
     if (record.kind == Record::Raw) {
         if (record.too_long)
-            problems.push_back({record.line, {},
+            problems.push_back({record.line,
+                                {},
                                 "a line longer than " + std::to_string(m_reader.max_row_bytes())
                                     + " bytes: copied as it is, without computed cells"});
         out += record.bytes;

@@ -20,7 +20,7 @@ namespace vorlenta::squad {
 
 struct StreamOptions {
     std::vector<FormulaDefinition> formulas;
-    std::optional<char> decimal_point; // the file's own (',' after ';') unless given
+    std::optional<char> decimal_point;                // the file's own (',' after ';') unless given
     std::size_t max_row_bytes = std::size_t(1) << 20; // a longer line is copied as it is
 };
 

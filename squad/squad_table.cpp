@@ -240,9 +240,11 @@ std::vector<std::size_t> SquadTable::computed_twice() const
     std::vector<std::optional<std::size_t>> computed_at;
     for (const std::size_t c : candidates) {
         const auto &header = without.header();
-        const auto found = std::find_if(header.begin() + std::ptrdiff_t(others.size()), header.end(),
-                                        [&](const std::string &name) { return column_key(name) == column_key(m_columns[c]); });
-        computed_at.push_back(found == header.end() ? std::nullopt : std::optional(std::size_t(found - header.begin())));
+        const auto found =
+            std::find_if(header.begin() + std::ptrdiff_t(others.size()), header.end(),
+                         [&](const std::string &name) { return column_key(name) == column_key(m_columns[c]); });
+        computed_at.push_back(found == header.end() ? std::nullopt
+                                                    : std::optional(std::size_t(found - header.begin())));
     }
     std::vector<std::string_view> cells;
     for (const std::vector<std::string> &row : m_cells) {

@@ -60,10 +60,9 @@ public:
 
     // Replaces the table by a CSV file (either dialect; its decimal separator
     // becomes the table's) with at most max_rows rows, max_columns columns
-    // and max_cells cells in its rows (fewer rows for more columns). False, with the reason in `problems` and the table as it was,
-    // for a file that is no CSV text: empty, not UTF-8, a line too long, too
-    // many rows or columns. The problems of its cells do not stop it; they
-    // are added to `problems`. A column of the file that this table computes
+    // and max_cells cells in its rows (fewer rows for more columns). False, with the reason in `problems` and the table
+    // as it was, for a file that is no CSV text: empty, not UTF-8, a line too long, too many rows or columns. The
+    // problems of its cells do not stop it; they are added to `problems`. A column of the file that this table computes
     // (a calculator's result, a formula column) is left out when it holds
     // nothing but what is computed, as in a file the table exported; one
     // that holds anything else stays, and what differs is reported. A text

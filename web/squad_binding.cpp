@@ -319,9 +319,8 @@ EMSCRIPTEN_KEEPALIVE int vs_import(int size)
     if (!current || size < 0 || std::size_t(size) > incoming.size())
         return 0;
     std::vector<Problem> problems;
-    const bool imported =
-        current->table.import_csv(std::string_view(incoming.data(), std::size_t(size)), problems, max_rows, max_columns,
-                                  max_cells);
+    const bool imported = current->table.import_csv(std::string_view(incoming.data(), std::size_t(size)), problems,
+                                                    max_rows, max_columns, max_cells);
     if (imported)
         apply_formulas();
     answer_problems(problems);

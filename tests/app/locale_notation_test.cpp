@@ -37,7 +37,8 @@ private slots:
                 const bool shows_zero = magnitude == locale.toString(0.0, 'f', decimals);
                 const QString qt = (value < 0 && !shows_zero ? locale.negativeSign() : QString()) + magnitude;
                 QCOMPARE(from_model(render(value, pattern, notation)), qt);
-                QCOMPARE(to_double(to_model(qt), notation), std::round(value * std::pow(10, decimals)) / std::pow(10, decimals) + 0.0);
+                QCOMPARE(to_double(to_model(qt), notation),
+                         std::round(value * std::pow(10, decimals)) / std::pow(10, decimals) + 0.0);
             }
         }
         QCOMPARE(to_double(to_model(locale.toString(-1.5e-7, 'e')), notation), -1.5e-7);
@@ -47,7 +48,8 @@ private slots:
     {
         for (const testing::Notation notation : testing::both_notations) {
             const testing::ScopedLocale scoped(notation);
-            QCOMPARE(apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL), testing::in_notation(QStringLiteral("."), notation));
+            QCOMPARE(apiconstants::get_locale_string(apiconstants::LOCALE_SDECIMAL),
+                     testing::in_notation(QStringLiteral("."), notation));
             QCOMPARE(apiconstants::get_locale_string(0), QString());
         }
     }

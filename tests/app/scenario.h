@@ -3,8 +3,8 @@
 
 // The steps of a scenario row (tests/scenarios/) for the window's player.
 
-#include <QString>
 #include <QList>
+#include <QString>
 
 #include "tests/scenarios/scenario_file.h"
 #include "tests/support/locale_scope.h"
@@ -12,8 +12,8 @@
 namespace vorlenta::testing {
 
 struct Step {
-    QString name;  // a control, or a command word
-    QChar action;  // '=' type, ':' expect, or 0 for a command
+    QString name; // a control, or a command word
+    QChar action; // '=' type, ':' expect, or 0 for a command
     QString text;
 };
 
@@ -23,7 +23,8 @@ inline QList<Step> steps_of(const ScenarioRow &row, Notation notation)
     for (const std::string &word : words_of(row, notation == Notation::Comma)) {
         const std::size_t at = word.find_first_of("=:");
         if (at != std::string::npos && at > 0)
-            steps.push_back({QString::fromStdString(word.substr(0, at)), QChar(word[at]), QString::fromStdString(word.substr(at + 1))});
+            steps.push_back({QString::fromStdString(word.substr(0, at)), QChar(word[at]),
+                             QString::fromStdString(word.substr(at + 1))});
         else
             steps.push_back({QString::fromStdString(word), QChar(), {}});
     }

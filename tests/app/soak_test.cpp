@@ -34,8 +34,10 @@ int limit_of(int field)
 // the power's results hold what their calculation writes back.
 QRegularExpression pattern_of(int field, QChar point)
 {
-    const char *pattern = field >= 6 && field <= 9 ? "-?[0-9]+[.][0-9][0-9]" : field == 19 ? "-?[0-9]+"
-                        : field == 20                ? "(-?[0-9]+[.][0-9])?" : "-?[0-9]+[.][0-9]";
+    const char *pattern = field >= 6 && field <= 9 ? "-?[0-9]+[.][0-9][0-9]"
+        : field == 19                              ? "-?[0-9]+"
+        : field == 20                              ? "(-?[0-9]+[.][0-9])?"
+                                                   : "-?[0-9]+[.][0-9]";
     return QRegularExpression(QRegularExpression::anchoredPattern(QString::fromLatin1(pattern).replace(u'.', point)));
 }
 
@@ -101,10 +103,13 @@ private slots:
                 QVERIFY2(shown.toStdString() == driver.window->model().store().text(Field(f)), qPrintable(where));
             }
             if (typed)
-                QVERIFY2(driver.find<QLineEdit>(before->objectName())->text().size() <= std::max<qsizetype>(limit_of(left), length),
+                QVERIFY2(driver.find<QLineEdit>(before->objectName())->text().size()
+                             <= std::max<qsizetype>(limit_of(left), length),
                          qPrintable(where));
             if (moved && left && left != 10 && after != before)
-                QVERIFY2(pattern_of(left, point).match(QString::fromStdString(driver.window->model().store().text(Field(left)))).hasMatch(),
+                QVERIFY2(pattern_of(left, point)
+                             .match(QString::fromStdString(driver.window->model().store().text(Field(left))))
+                             .hasMatch(),
                          qPrintable(where + u' ' + before->objectName()));
             if (moved && field_number(after) && after != before) {
                 auto *edit = static_cast<QLineEdit *>(after);

@@ -19,13 +19,35 @@ namespace {
 
 // Captions after loading; every field's label and the name it is announced by.
 const char *const captions[][2] = {
-    {"Frame1", "Acceleration (m/s²)"}, {"Frame2", "1RM"}, {"Frame3", "FF Mass"}, {"Frame4", "Cycling Power (Watts)"},
-    {"Frame5", "Running speed <==> Cycling power"}, {"Frame6", "Body mass (kg)"}, {"Frame7", "lb <--> kg"},
-    {"Label1", "Speed (kph)"}, {"Label2", "Resist. (kg)"}, {"Label3", "Rep"}, {"Label4", "1RM"}, {"Label5", "1RM/kg"},
-    {"Label6", "Dist 1"}, {"Label7", "Time 1"}, {"Label8", "Dist 2"}, {"Label9", "Time 2"}, {"Label10", "Accel."},
-    {"Label11", "kg"}, {"Label12", "BF %"}, {"Label13", "FFM"}, {"Label14", "Target BF%"}, {"Label15", "Target Bmass"},
-    {"Label16", "Running speed (km/h)"}, {"Label17", "Cycling Power (Watts)"}, {"Label18", "Bike mass"},
-    {"Label19", "Grade (%)"}, {"Label20", "Watts"}, {"Label21", "Watts/kg"}, {"Label22", "lb"},
+    {"Frame1", "Acceleration (m/s²)"},
+    {"Frame2", "1RM"},
+    {"Frame3", "FF Mass"},
+    {"Frame4", "Cycling Power (Watts)"},
+    {"Frame5", "Running speed <==> Cycling power"},
+    {"Frame6", "Body mass (kg)"},
+    {"Frame7", "lb <--> kg"},
+    {"Label1", "Speed (kph)"},
+    {"Label2", "Resist. (kg)"},
+    {"Label3", "Rep"},
+    {"Label4", "1RM"},
+    {"Label5", "1RM/kg"},
+    {"Label6", "Dist 1"},
+    {"Label7", "Time 1"},
+    {"Label8", "Dist 2"},
+    {"Label9", "Time 2"},
+    {"Label10", "Accel."},
+    {"Label11", "kg"},
+    {"Label12", "BF %"},
+    {"Label13", "FFM"},
+    {"Label14", "Target BF%"},
+    {"Label15", "Target Bmass"},
+    {"Label16", "Running speed (km/h)"},
+    {"Label17", "Cycling Power (Watts)"},
+    {"Label18", "Bike mass"},
+    {"Label19", "Grade (%)"},
+    {"Label20", "Watts"},
+    {"Label21", "Watts/kg"},
+    {"Label22", "lb"},
     {"Label23", "For more coaching tools, visit"},
 };
 
@@ -79,7 +101,8 @@ private slots:
         WindowDriver driver;
         QCOMPARE(driver.window->windowTitle(), QStringLiteral("Vorlenta"));
         auto *tabs = driver.find<QTabWidget>(QStringLiteral("SSTab1"));
-        QCOMPARE(tabs->tabText(0) + u'|' + tabs->tabText(1), in_language("Body Mass and Strength") + u'|' + in_language("Power and Acceleration"));
+        QCOMPARE(tabs->tabText(0) + u'|' + tabs->tabText(1),
+                 in_language("Body Mass and Strength") + u'|' + in_language("Power and Acceleration"));
         QCOMPARE(driver.find<QMenu>(QStringLiteral("mnufile"))->title(), in_language("&File"));
         QCOMPARE(driver.window->findChild<QAction *>(QStringLiteral("mnuhelp"))->text(), in_language("&Help"));
         QCOMPARE(driver.window->findChild<QAction *>(QStringLiteral("mnuexit"))->text(), in_language("&Exit"));
@@ -89,7 +112,8 @@ private slots:
         // Words follow the language, numbers the numeric locale.
         QCOMPARE(driver.find<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral("0.00"));
         QCOMPARE(driver.find<QLabel>(QStringLiteral("Label24"))->text(), web_address());
-        QCOMPARE(driver.find<QLabel>(QStringLiteral("Label25"))->text(), QString::fromUtf8(version_info::legal_copyright));
+        QCOMPARE(driver.find<QLabel>(QStringLiteral("Label25"))->text(),
+                 QString::fromUtf8(version_info::legal_copyright));
         QVERIFY(!driver.window->windowIcon().isNull());
 
         const QStringList pairs = QString::fromLatin1(labelled_by).split(u' ');
@@ -124,10 +148,13 @@ private slots:
         QVERIFY(language == u"en" || translator.load(QStringLiteral(":/vorlenta/i18n/vorlenta_%1.qm").arg(language)));
         const QHash<int, QString> strings = english_strings();
         for (auto it = strings.begin(); language != u"en" && it != strings.end(); ++it)
-            QVERIFY2(!translator.translate("StringTable", it->toUtf8().constData(), QByteArray::number(it.key()).constData()).isEmpty(),
-                     qPrintable(*it));
-        for (const char *text : {"Convert between kilograms and pounds", "Convert between running speed and cycling power",
-                                 "Opens the maker's web site", "Open %1"})
+            QVERIFY2(
+                !translator.translate("StringTable", it->toUtf8().constData(), QByteArray::number(it.key()).constData())
+                     .isEmpty(),
+                qPrintable(*it));
+        for (const char *text :
+             {"Convert between kilograms and pounds", "Convert between running speed and cycling power",
+              "Opens the maker's web site", "Open %1"})
             QVERIFY(language == u"en" || !translator.translate("frm_calc", text).isEmpty());
     }
 

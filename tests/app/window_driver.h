@@ -48,7 +48,8 @@ inline QString web_address()
 // Where the program finds its help pages, beside its bin folder.
 inline QString help_folder()
 {
-    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/" VORLENTA_HELP_FROM_PROGRAM)).canonicalFilePath();
+    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/" VORLENTA_HELP_FROM_PROGRAM))
+        .canonicalFilePath();
 }
 
 class WindowDriver : public QObject {
@@ -63,7 +64,9 @@ public:
         connect(&m_answerer, &QTimer::timeout, this, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 const QMessageBox::Icon icon = box->icon();
-                const char *kind = icon == QMessageBox::Warning ? " warning: " : icon == QMessageBox::Information ? " information: " : " ";
+                const char *kind = icon == QMessageBox::Warning ? " warning: "
+                    : icon == QMessageBox::Information          ? " information: "
+                                                                : " ";
                 boxes << box->windowTitle() + QLatin1String(kind) + box->text();
                 QTest::keyClick(box, Qt::Key_Enter);
             }
@@ -92,7 +95,9 @@ public:
     QString focused() const
     {
         const QWidget *focus = QApplication::focusWidget();
-        return !focus ? QString() : qobject_cast<const QTabBar *>(focus) ? QStringLiteral("SSTab1") : focus->objectName();
+        return !focus                              ? QString()
+            : qobject_cast<const QTabBar *>(focus) ? QStringLiteral("SSTab1")
+                                                   : focus->objectName();
     }
 
     void show_tab(int index)
@@ -133,8 +138,10 @@ public:
                 show_tab(step.text.toInt());
             else if (name == u"opened")
                 QCOMPARE(opened.isEmpty() ? QString() : opened.takeFirst(),
-                         QUrl::fromUserInput(QString(step.text).replace(QStringLiteral("$WEB"), web_address())
-                                                             .replace(QStringLiteral("$HELP"), help_folder())).toString());
+                         QUrl::fromUserInput(QString(step.text)
+                                                 .replace(QStringLiteral("$WEB"), web_address())
+                                                 .replace(QStringLiteral("$HELP"), help_folder()))
+                             .toString());
             else if (auto *edit = window->findChild<QLineEdit *>(name))
                 QCOMPARE(edit->text(), step.text);
             else
@@ -150,7 +157,8 @@ public:
             QCOMPARE(find(QStringLiteral("Frame4"))->isEnabled(), find(QStringLiteral("Frame3"))->isEnabled());
             QCOMPARE(find(QStringLiteral("Frame3"))->isEnabled(), name.front() == u'+');
         } else if (name == u"!message") {
-            QCOMPARE(std::exchange(boxes, {}), QStringList{QStringLiteral("Vorlenta warning: Please insert body mass first.")});
+            QCOMPARE(std::exchange(boxes, {}),
+                     QStringList{QStringLiteral("Vorlenta warning: Please insert body mass first.")});
         } else if (name == u"menu" || name == u"mnuhelp") {
             key(Qt::Key_F, Qt::AltModifier);
             QTRY_VERIFY(menu()->isVisible());
@@ -167,10 +175,11 @@ public:
         } else if (name.startsWith(u"Command") || name == u"Label24") {
             click(find(name));
         } else {
-            static const std::map<QString, Qt::Key> keys{{QStringLiteral("Tab"), Qt::Key_Tab},
-                {QStringLiteral("Backtab"), Qt::Key_Backtab}, {QStringLiteral("Left"), Qt::Key_Left},
-                {QStringLiteral("Right"), Qt::Key_Right}, {QStringLiteral("Enter"), Qt::Key_Enter},
-                {QStringLiteral("Space"), Qt::Key_Space}, {QStringLiteral("PgDown"), Qt::Key_PageDown}};
+            static const std::map<QString, Qt::Key> keys{
+                {QStringLiteral("Tab"), Qt::Key_Tab},        {QStringLiteral("Backtab"), Qt::Key_Backtab},
+                {QStringLiteral("Left"), Qt::Key_Left},      {QStringLiteral("Right"), Qt::Key_Right},
+                {QStringLiteral("Enter"), Qt::Key_Enter},    {QStringLiteral("Space"), Qt::Key_Space},
+                {QStringLiteral("PgDown"), Qt::Key_PageDown}};
             QVERIFY2(keys.contains(name), qPrintable(QStringLiteral("unknown step ") + name));
             key(keys.at(name), name == u"PgDown" ? Qt::ControlModifier : Qt::NoModifier);
         }

@@ -18,8 +18,8 @@ namespace {
 
 // Designed places in twips (frame number, 0 for the tab control).
 const int designed[][5] = {
-    {0, 120, 120, 5055, 3975}, {7, 1440, 480, 3495, 975}, {6, 120, 480, 1095, 975}, {3, 120, 1560, 4815, 1095},
-    {2, 120, 2760, 4815, 1095}, {1, 120, 720, 4815, 975}, {4, 120, 1800, 4815, 855}, {5, 120, 2760, 4815, 975},
+    {0, 120, 120, 5055, 3975},  {7, 1440, 480, 3495, 975}, {6, 120, 480, 1095, 975},  {3, 120, 1560, 4815, 1095},
+    {2, 120, 2760, 4815, 1095}, {1, 120, 720, 4815, 975},  {4, 120, 1800, 4815, 855}, {5, 120, 2760, 4815, 975},
 };
 
 } // namespace
@@ -85,14 +85,17 @@ private slots:
                 if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"))
                     continue;
                 const QString name = w->objectName();
-                QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name + QStringLiteral(" sticks out")));
+                QVERIFY2(w->parentWidget()->rect().contains(w->geometry()),
+                         qPrintable(name + QStringLiteral(" sticks out")));
                 if (auto *label = qobject_cast<QLabel *>(w))
-                    QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(name + QStringLiteral(" is clipped")));
+                    QVERIFY2(label->width() >= label->sizeHint().width(),
+                             qPrintable(name + QStringLiteral(" is clipped")));
                 if (auto *frame = qobject_cast<QGroupBox *>(w))
                     QVERIFY2(frame->width() >= QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16,
                              qPrintable(name + QStringLiteral(" clips its caption")));
                 if (auto *edit = qobject_cast<QLineEdit *>(w))
-                    QVERIFY2(edit->height() >= edit->minimumSizeHint().height(), qPrintable(name + QStringLiteral(" is too low")));
+                    QVERIFY2(edit->height() >= edit->minimumSizeHint().height(),
+                             qPrintable(name + QStringLiteral(" is too low")));
                 for (QWidget *other : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                     QVERIFY2(other == w || !other->isVisible() || other->objectName().startsWith(u"qt_")
                                  || !other->geometry().intersects(w->geometry()),
@@ -108,7 +111,6 @@ private slots:
         for (const char *line : {"Label24", "Label25"})
             QVERIFY(qAbs(driver.find(QString::fromLatin1(line))->geometry().center().x() - centre) <= 3);
     }
-
 
     void colours_stay_readable_data()
     {
@@ -129,8 +131,10 @@ private slots:
         WindowDriver driver;
         const auto shows = [](const QImage &image, const QColor &colour) {
             const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-            return std::ranges::count(std::span(reinterpret_cast<const QRgb *>(argb.constBits()), argb.sizeInBytes() / 4),
-                                      colour.rgba()) > 0;
+            return std::ranges::count(
+                       std::span(reinterpret_cast<const QRgb *>(argb.constBits()), argb.sizeInBytes() / 4),
+                       colour.rgba())
+                > 0;
         };
         auto *link = driver.find<LinkLabel>(QStringLiteral("Label24"));
         const QColor background = link->palette().color(QPalette::Window);

@@ -26,7 +26,9 @@ private slots:
                     // An address would read differently in decimal-comma notation.
                     if (notation == testing::Notation::Comma && row.steps.find("opened:") != std::string::npos)
                         continue;
-                    QTest::addRow("%s%s", row.name.c_str(), notation == testing::Notation::Comma ? " (decimal comma)" : "") << row << notation;
+                    QTest::addRow("%s%s", row.name.c_str(),
+                                  notation == testing::Notation::Comma ? " (decimal comma)" : "")
+                        << row << notation;
                 }
             }
         }

@@ -21,7 +21,10 @@ namespace {
 // power is), written out to the last bit.
 TEST(ExactValues, CyclingPower)
 {
-    const struct { float speed, bike, grade, body; double watts, per_kg; } rows[] = {
+    const struct {
+        float speed, bike, grade, body;
+        double watts, per_kg;
+    } rows[] = {
         {30, 10, 0, 70, 141.99707999999995, 2.0285297142857135},
         {25, 9, 5, 70, 354.965852355957, 5.070940747942243},
         {30, 10, -5, 70, -184.64290603820805, -2.6377558005458295},
@@ -40,7 +43,11 @@ TEST(ExactValues, BodyMassAndStrength)
 {
     EXPECT_EQ(fat_free_mass(72.5f, 18.3f).value(), 59.23249816894531f);
     EXPECT_EQ(target_body_mass(72.5f, 18.3f, 12.0f).value(), 67.93250274658203f);
-    const struct { float load, reps, body; double estimate; float per_kg; } rows[] = {
+    const struct {
+        float load, reps, body;
+        double estimate;
+        float per_kg;
+    } rows[] = {
         {100, 10, 80, 133.36889837289942, 1.6671112775802612f},
         {62.46f, 7.3f, 71.9f, 75.72194117972775, 1.0531563758850098f},
         {187.3f, 3.7f, 93.1f, 202.49962188729538, 2.175076484680176f},
@@ -59,7 +66,11 @@ TEST(ExactValues, ConversionsAndAcceleration)
     EXPECT_EQ(pounds_from_kilograms(68.2f).value(), 150.0399932861328f);
     // A body mass x in kilograms; a power of 3.7 x watts and a speed of x/5
     // km/h for a rider of 71.3 kg.
-    const struct { float x, pounds; double speed; float power; } rows[] = {
+    const struct {
+        float x, pounds;
+        double speed;
+        float power;
+    } rows[] = {
         {72.5f, 159.5f, 13.33349154663086, 291.7184143066406f},
         {63.9f, 140.5800018310547f, 11.751864233016969, 257.1145935058594f},
         {117.3f, 258.05999755859375f, 21.57267067337036, 471.98028564453125f},

@@ -26,11 +26,11 @@ TEST(FollowingConverters, ConvertFromTheFieldTypedIn)
     const Typed rows[] = {
         {"0.00", Text1, "45.47", Text23, "100.1", "->"},
         {"0.00", Text23, "12.44", Text1, "5.6", "<-"},
-        {"0.00", Text1, "0", Text23, "0.0", "->"},       // not back from the pounds
+        {"0.00", Text1, "0", Text23, "0.0", "->"}, // not back from the pounds
         {"70", Text22, "250", Text21, "12.7", "<-"},
-        {"70", Text21, "12.46", Text22, "247", "->"},    // 12.5 once left; 246 as typed
+        {"70", Text21, "12.46", Text22, "247", "->"}, // 12.5 once left; 246 as typed
         {"70", Text21, "abc", Text22, "0.0", "->"},
-        {"0.00", Text21, "12", Text22, "0.0", "->"},     // no body mass
+        {"0.00", Text21, "12", Text22, "0.0", "->"}, // no body mass
         {"-70", Text22, "250", Text21, "-12.7", "<-"},
     };
     for (const Typed &row : rows) {

@@ -43,12 +43,13 @@ public:
                 m_model.store().set_text(*field, text.substr(0, typed));
             }
         } else if (name == "show") {
-            move_focus("SSTab1"); // a click on a tab takes the focus
+            move_focus("SSTab1");     // a click on a tab takes the focus
         } else if (name == "shown") { // the face's own look
         } else if (at != std::string::npos) {
             EXPECT_EQ(field ? m_model.store().text(*field)
                             : m_model.caption(name == "Command1" ? ExchangeButton::Command1 : ExchangeButton::Command2),
-                      text) << name;
+                      text)
+                << name;
         } else if (name.starts_with('@')) {
             m_focus = name.substr(1); // the face checks it; the model learns it
         } else if (name.starts_with('>') || name.starts_with("Command")) {
@@ -77,7 +78,8 @@ private:
     // the model where it went.
     void move_focus(const std::string &to)
     {
-        ASSERT_TRUE(m_focus != "?" || to.empty()) << "write @Control after the Tab: the model cannot tell where the focus is";
+        ASSERT_TRUE(m_focus != "?" || to.empty())
+            << "write @Control after the Tab: the model cannot tell where the focus is";
         if (const std::optional<Field> field = field_named(m_focus); field && m_focus != to)
             m_model.leave(*field);
         m_focus = to.empty() ? "?" : to;

@@ -10,7 +10,8 @@
 
 using namespace vorlenta::eval_test;
 
-TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten) {
+TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten)
+{
     CEval eval; // an empty table: compile looks nothing up
     EXPECT_EQ(eval.compile("Mass*x+MASS/y_1+X+Ey").symbols(), (std::vector<std::string>{"Mass", "x", "y_1", "y"}));
     const Expression faulty = eval.compile("a+b c+d");
@@ -36,7 +37,8 @@ TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten) {
 const char *const formulas[] = {"S(x*x+1)*E(-x/10)+L(x+1)/2", "x/y-y^x", "-x*%y+(2+3)*x", "x*y"};
 const double values[] = {3.0, -0.0, 0.5, -1.0, 5e-324, 1.7976931348623157e308};
 
-TEST(Compiled, EveryEvaluationUsesTheValuesItIsGiven) {
+TEST(Compiled, EveryEvaluationUsesTheValuesItIsGiven)
+{
     CEval once;
     for (const char *formula : formulas) {
         const Expression compiled = once.compile(formula);
@@ -53,7 +55,8 @@ TEST(Compiled, EveryEvaluationUsesTheValuesItIsGiven) {
     }
 }
 
-TEST(Compiled, ThreadsEvaluateOneExpressionAtOnce) {
+TEST(Compiled, ThreadsEvaluateOneExpressionAtOnce)
+{
     CEval once;
     const Expression plotter = once.compile(formulas[0]);
     std::vector<double> expected;

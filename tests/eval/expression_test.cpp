@@ -14,8 +14,7 @@ const char *const Unexpected = "Unexpected character encountered";
 
 const Row raised_rows[] = {
     {"closing parenthesis where an operand belongs", ")", fault(1, OperandExpected)},
-    {"closing parenthesis with none open", "1)",
-     fault(2, "Closing parenthesis without matching open parenthesis")},
+    {"closing parenthesis with none open", "1)", fault(2, "Closing parenthesis without matching open parenthesis")},
     {"nothing is evaluated before the fault", "1/0+(3", fault(7, "Closing parenthesis expected")},
     {"a missing operand is reported before open parentheses", "(1+", fault(4, OperandExpected)},
     {"two numbers in a row", "1 2", fault(3, OperatorExpected)},
@@ -38,7 +37,8 @@ const Row raised_rows[] = {
     {"an infinity stored around the checks", "infinite*0", "raised -2147221494 at 0: Invalid symbol value"},
 };
 
-TEST(Raised, SyntaxFaultsWithMessageAndPositionAndRefusedSymbols) {
+TEST(Raised, SyntaxFaultsWithMessageAndPositionAndRefusedSymbols)
+{
     check(raised_rows);
 }
 
@@ -63,7 +63,8 @@ const Row value_rows[] = {
     {"a tiny result underflows quietly", "E(-800)", value(std::exp(-800.0))},
 };
 
-TEST(Evaluation, ValuesAreThoseOfDoubleArithmetic) {
+TEST(Evaluation, ValuesAreThoseOfDoubleArithmetic)
+{
     check(value_rows);
 }
 
@@ -86,7 +87,8 @@ const char *const pair_rows[][4] = {
     {"a sign after an operator", "2*-3+1", "2*(-3)+1", "2*-(3+1)"},
 };
 
-TEST(Evaluation, GroupingTellsPairsApart) {
+TEST(Evaluation, GroupingTellsPairsApart)
+{
     for (const auto &[protects, expression, same, different] : pair_rows) {
         SCOPED_TRACE(protects);
         Evaluator evaluate(Point);
@@ -109,11 +111,13 @@ const Row notice_rows[] = {
     {"text symbol beyond the range", "huge+1", notice(6)},
 };
 
-TEST(Notices, ArithmeticFaultsShowOneInformationNoticeAndGiveZero) {
+TEST(Notices, ArithmeticFaultsShowOneInformationNoticeAndGiveZero)
+{
     check(notice_rows);
 }
 
-TEST(Notices, GoToTheProcessWideHandlerWhenTheEvaluatorHasNone) {
+TEST(Notices, GoToTheProcessWideHandlerWhenTheEvaluatorHasNone)
+{
     std::vector<std::int32_t> shown;
     NoticeHandler previous = install_notice_handler([&](const Notice &n) { shown.push_back(n.number); });
     CEval().Evaluate("1/0");
@@ -124,7 +128,8 @@ TEST(Notices, GoToTheProcessWideHandlerWhenTheEvaluatorHasNone) {
 // A handler that replaces itself while it runs must not be destroyed under
 // its own feet (its captured text would be read after being freed: ASan and
 // memcheck see it), nor may showing a notice from inside one deadlock.
-TEST(Notices, AHandlerMayReplaceHandlersAndShowNoticesWhileItRuns) {
+TEST(Notices, AHandlerMayReplaceHandlersAndShowNoticesWhileItRuns)
+{
     std::vector<std::string> shown;
     const std::string words(100, 'w'); // on the heap, in the handler's capture
     const auto replacing = [&shown](const std::string &capture, auto replace) {
@@ -146,7 +151,8 @@ TEST(Notices, AHandlerMayReplaceHandlersAndShowNoticesWhileItRuns) {
     EXPECT_EQ(shown, (std::vector<std::string>{"inner 6", words + "11", words + "5", "inner 5"}));
 }
 
-TEST(FaultsAsValues, TellTooLongFromOverflowAndRefuseUnusableNames) {
+TEST(FaultsAsValues, TellTooLongFromOverflowAndRefuseUnusableNames)
+{
     CEval eval;
     eval.set_decimal_separator('.');
     const auto number = [&](const std::string &expression) { return eval.evaluate(expression).number; };

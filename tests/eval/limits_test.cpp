@@ -8,26 +8,30 @@
 using namespace vorlenta::eval_test;
 
 // "0...01" with the given number of characters.
-std::string one(int length) {
+std::string one(int length)
+{
     return std::string(std::size_t(length - 1), '0') + '1';
 }
 
 // "s+s+...+s" with n uses of s (or "s-s+s-..." when alternating), and the sum
 // of n values v added as doubles from the left.
-std::string uses(const std::string &s, int n, bool alternating = false) {
+std::string uses(const std::string &s, int n, bool alternating = false)
+{
     std::string text = s;
     for (int i = 1; i < n; ++i)
         text += (alternating && i % 2 ? "-" : "+") + s;
     return text;
 }
-double sum(double v, int n) {
+double sum(double v, int n)
+{
     double total = v;
     for (int i = 1; i < n; ++i)
         total += v;
     return total;
 }
 
-TEST(Limits, EachLimitHoldsUpToItsEdgeAndFailsJustPastIt) {
+TEST(Limits, EachLimitHoldsUpToItsEdgeAndFailsJustPastIt)
+{
     const double big = 1.7976931348623157e308;
     const Row rows[] = {
         {"a 32,766-character expression converts", one(32766), value(1)},

@@ -8,7 +8,8 @@
 using namespace vorlenta::eval_test;
 
 // What a series of operations gives, as text.
-std::string use(CEval &eval) {
+std::string use(CEval &eval)
+{
     std::string seen = {eval.decimal_separator(), ' '};
     seen += raised([&] { eval.Evaluate("x"); }) + ", " + value(eval.evaluate("2*3").value);
     eval.set_notice_handler([&](const Notice &n) { seen += ", notice " + std::to_string(n.number); });
@@ -18,7 +19,8 @@ std::string use(CEval &eval) {
     return seen + ", " + value(copy.compile("x*2").evaluate({copy.m_SymbolTable.Value("X").number()}).value);
 }
 
-std::string use(CSymbolTable &table) {
+std::string use(CSymbolTable &table)
+{
     std::string seen = std::to_string(table.Count()) + std::to_string(table.IsSymbolDefined("a"));
     seen += raised([&] { table.Value("a", 1.0); });
     table.Add("a", 2.0);
@@ -26,11 +28,12 @@ std::string use(CSymbolTable &table) {
     table.Value("A", 3.0);
     table.Delete("b");
     const CSymbolTable copy(table);
-    return seen + ", " + copy.m_Symbols.name_at(0) + "=" + value(copy.Value("a").number()) +
-           std::to_string(copy.m_Symbols.size());
+    return seen + ", " + copy.m_Symbols.name_at(0) + "=" + value(copy.Value("a").number())
+        + std::to_string(copy.m_Symbols.size());
 }
 
-std::string use(CStack &stack) {
+std::string use(CStack &stack)
+{
     std::string seen = std::to_string(stack.StackSize()) + raised([&] { stack.GetPopValue(); });
     seen += std::to_string(stack.Pop().is_empty()) + std::to_string(stack.pending_error().has_value());
     stack.Push(1.0);
@@ -40,7 +43,8 @@ std::string use(CStack &stack) {
 
 // A used object, then left behind by a move of each kind.
 template <typename T>
-void expect_like_new() {
+void expect_like_new()
+{
     T fresh, by_construction, by_assignment;
     use(by_construction);
     use(by_assignment);
@@ -52,7 +56,8 @@ void expect_like_new() {
     EXPECT_EQ(use(by_assignment), expected);
 }
 
-TEST(MovedFrom, EvaluatorsTablesAndStacksWorkAsNewOnes) {
+TEST(MovedFrom, EvaluatorsTablesAndStacksWorkAsNewOnes)
+{
     expect_like_new<CEval>();
     expect_like_new<CSymbolTable>();
     expect_like_new<CStack>();

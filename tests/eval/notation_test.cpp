@@ -16,7 +16,8 @@ using namespace vorlenta::eval_test;
 
 // A German locale compiled into a scratch folder that LOCPATH points to, so
 // the test needs none installed; empty when localedef cannot build it.
-std::string german_locale_path() {
+std::string german_locale_path()
+{
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vorlenta-eval-locales";
     const std::string command = "localedef -i de_DE -f UTF-8 '" + folder.string() + "/de_DE.UTF-8' >/dev/null 2>&1";
     std::filesystem::create_directories(folder);
@@ -26,7 +27,8 @@ std::string german_locale_path() {
 // The separator an evaluator made in this locale starts with, found in a child
 // process started afresh: glibc's newlocale keeps hold of the LOCPATH it read,
 // and the library reads the user's locale once per process.
-char separator_in(const std::string &locales, const char *locale) {
+char separator_in(const std::string &locales, const char *locale)
+{
     testing::GTEST_FLAG(death_test_style) = "threadsafe";
     char separator = 0;
     EXPECT_EXIT(
@@ -39,7 +41,8 @@ char separator_in(const std::string &locales, const char *locale) {
     return separator;
 }
 
-TEST(Notation, StartsAsTheUsersAndOnceSetIsThisEvaluatorsAlone) {
+TEST(Notation, StartsAsTheUsersAndOnceSetIsThisEvaluatorsAlone)
+{
     const std::string locales = german_locale_path();
     if (locales.empty())
         GTEST_SKIP() << "localedef cannot build de_DE.UTF-8";
@@ -52,7 +55,8 @@ TEST(Notation, StartsAsTheUsersAndOnceSetIsThisEvaluatorsAlone) {
     EXPECT_EQ(raised([&] { point.Evaluate("1,5+1"); }), "raised -2147221502 at 2: Operator expected");
 }
 
-TEST(Notation, EvaluatorsOnTwoThreadsKeepToTheirOwn) {
+TEST(Notation, EvaluatorsOnTwoThreadsKeepToTheirOwn)
+{
     std::atomic<int> process_wide = 0;
     NoticeHandler previous = install_notice_handler([&](const Notice &) { ++process_wide; });
     const auto run = [](Notation notation, double mass, int *own_notices, double *sum) {

@@ -7,11 +7,14 @@
 using namespace vorlenta::eval_test;
 
 // Values as people write them: any number, but no null pointer.
+// clang-format off
 template <typename T>
 concept Adds = requires(CSymbolTable table, T value) { table.Add("x", value); };
+// clang-format on
 static_assert(Adds<int> && Adds<unsigned long> && Adds<float> && Adds<const char *> && !Adds<std::nullptr_t>);
 
-TEST(SymbolTable, NamesMatchAnyCaseAndOnlyNumbersAreStoredWithTheirKind) {
+TEST(SymbolTable, NamesMatchAnyCaseAndOnlyNumbersAreStoredWithTheirKind)
+{
     for (const Notation notation : {Point, Comma}) {
         Evaluator owner(notation);
         CSymbolTable &table = owner.eval.m_SymbolTable;
@@ -36,7 +39,8 @@ TEST(SymbolTable, NamesMatchAnyCaseAndOnlyNumbersAreStoredWithTheirKind) {
     EXPECT_TRUE(alone.Value("zero") == VariantValue(0.0) && alone.Value("null").is_empty());
 }
 
-TEST(SymbolTable, WritingTakesTheNewCaseAndMovesTheNameToTheEndOrRaises) {
+TEST(SymbolTable, WritingTakesTheNewCaseAndMovesTheNameToTheEndOrRaises)
+{
     CSymbolTable table;
     for (const char *name : {"a", "b", "c", "mass"})
         table.Add(name, 1.0);
@@ -55,7 +59,8 @@ TEST(SymbolTable, WritingTakesTheNewCaseAndMovesTheNameToTheEndOrRaises) {
     EXPECT_TRUE(table.Value("b").is_empty());
 }
 
-TEST(SymbolTable, CountingPast32767Overflows) {
+TEST(SymbolTable, CountingPast32767Overflows)
+{
     CSymbolTable table;
     for (int i = 0; i < 32767; ++i)
         table.m_Symbols.add(std::to_string(i), 0.0);
@@ -68,14 +73,15 @@ TEST(SymbolTable, CountingPast32767Overflows) {
 // Random adds, deletes and rewrites against a plain list of the same names:
 // the order, the values and the names that are found must stay the list's
 // through removed entries left in place and compacted away.
-TEST(SymbolTable, KeepsItsOrderThroughManyChanges) {
+TEST(SymbolTable, KeepsItsOrderThroughManyChanges)
+{
     CSymbolTable table;
     std::vector<std::pair<std::string, double>> model;
     std::uint32_t random = 12345;
     for (int step = 0; step < 20000; ++step) {
         random = random * 1103515245u + 12345u;
-        const std::string name = (random >> 8) % 2 ? "n" + std::to_string((random >> 12) % 40)
-                                                    : "N" + std::to_string((random >> 12) % 40);
+        const std::string name =
+            (random >> 8) % 2 ? "n" + std::to_string((random >> 12) % 40) : "N" + std::to_string((random >> 12) % 40);
         const auto in_model = std::find_if(model.begin(), model.end(), [&](const auto &entry) {
             return std::equal(entry.first.begin() + 1, entry.first.end(), name.begin() + 1, name.end());
         });

@@ -6,7 +6,8 @@
 
 using namespace vorlenta::eval_test;
 
-TEST(Stack, GivesValuesBackLastFirstWithTheirKindAndReportsWhenEmpty) {
+TEST(Stack, GivesValuesBackLastFirstWithTheirKindAndReportsWhenEmpty)
+{
     CStack stack;
     stack.Push("12");
     stack.Push(12.0);
@@ -21,7 +22,8 @@ TEST(Stack, GivesValuesBackLastFirstWithTheirKindAndReportsWhenEmpty) {
     EXPECT_TRUE(stack.Pop().is_empty() && !stack.pending_error()); // the next Pop clears the error
 }
 
-TEST(Stack, The32761stPushOverflowsAndLeavesTheStackWhole) {
+TEST(Stack, The32761stPushOverflowsAndLeavesTheStackWhole)
+{
     CStack stack;
     for (int i = 1; i <= 32760; ++i)
         stack.Push(double(i));

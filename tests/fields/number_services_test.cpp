@@ -34,11 +34,20 @@ const NumberRow number_rows[] = {
     {"1e39", true, 1e39, std::nullopt},
     {"1e400", true, std::nullopt, std::nullopt},
     {"1e-400", true, 0, 0},
-    {"", false, {}, {}},         {"   ", false, {}, {}},   {"Text12", false, {}, {}},
-    {".", false, {}, {}},        {"-", false, {}, {}},     {"1.2.3", false, {}, {}},
-    {"5-", false, {}, {}},       {"1e", false, {}, {}},    {"inf", false, {}, {}},
-    {"nan", false, {}, {}},      {"0x10", false, {}, {}},  {"1 000", false, {}, {}},
-    {"1,000", false, {}, {}},    {"1\xff", false, {}, {}},
+    {"", false, {}, {}},
+    {"   ", false, {}, {}},
+    {"Text12", false, {}, {}},
+    {".", false, {}, {}},
+    {"-", false, {}, {}},
+    {"1.2.3", false, {}, {}},
+    {"5-", false, {}, {}},
+    {"1e", false, {}, {}},
+    {"inf", false, {}, {}},
+    {"nan", false, {}, {}},
+    {"0x10", false, {}, {}},
+    {"1 000", false, {}, {}},
+    {"1,000", false, {}, {}},
+    {"1\xff", false, {}, {}},
 };
 
 TEST(NumberServices, TestAndConvertInTheHostsNotation)
@@ -62,16 +71,24 @@ struct RenderRow {
 };
 
 const RenderRow render_rows[] = {
-    {0.0, Pattern::TwoDecimals, "0.00"},      {12.44, Pattern::OneDecimal, "12.4"},
-    {45.47, Pattern::OneDecimal, "45.5"},     {141.997, Pattern::Whole, "142"},
-    {-184.64, Pattern::Whole, "-185"},        {-22.0, Pattern::OneDecimal, "-22.0"},
-    {0.456, Pattern::TwoDecimals, "0.46"},    {125000.0, Pattern::TwoDecimals, "125000.00"},
+    {0.0, Pattern::TwoDecimals, "0.00"},
+    {12.44, Pattern::OneDecimal, "12.4"},
+    {45.47, Pattern::OneDecimal, "45.5"},
+    {141.997, Pattern::Whole, "142"},
+    {-184.64, Pattern::Whole, "-185"},
+    {-22.0, Pattern::OneDecimal, "-22.0"},
+    {0.456, Pattern::TwoDecimals, "0.46"},
+    {125000.0, Pattern::TwoDecimals, "125000.00"},
     {99.99999999999999, Pattern::OneDecimal, "100.0"},
-    {-0.001, Pattern::TwoDecimals, "0.00"},   {-0.0, Pattern::Whole, "0"},
+    {-0.001, Pattern::TwoDecimals, "0.00"},
+    {-0.0, Pattern::Whole, "0"},
     // An exact half goes away from zero; a double just below one stays below.
-    {0.125, Pattern::TwoDecimals, "0.13"},    {2.5, Pattern::Whole, "3"},
-    {0.25, Pattern::OneDecimal, "0.3"},       {-0.5, Pattern::Whole, "-1"},
-    {2.675, Pattern::TwoDecimals, "2.67"},    {1e23, Pattern::Whole, "99999999999999991611392"},
+    {0.125, Pattern::TwoDecimals, "0.13"},
+    {2.5, Pattern::Whole, "3"},
+    {0.25, Pattern::OneDecimal, "0.3"},
+    {-0.5, Pattern::Whole, "-1"},
+    {2.675, Pattern::TwoDecimals, "2.67"},
+    {1e23, Pattern::Whole, "99999999999999991611392"},
     {5e-324, Pattern::TwoDecimals, "0.00"},
 };
 

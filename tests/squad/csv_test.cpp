@@ -50,11 +50,15 @@ TEST(CsvReader, ReadsRowsAndKeepsEveryByte)
         {"quotes, doubled quotes, line breaks in a cell", "n,x\n\"a,b\",\"say \"\"hi\"\"\"\n\"two\nlines\",3\n4,5\n",
          "1 n|x\n2 a,b|say \"hi\"\n3 two\nlines|3\n5 4|5\n"},
         {"CRLF, an empty last cell", "a,b\r\n1,\r\n\"q\"\r\n", "1 a|b\n2 1|\n3 q\n"},
-        {"byte-order mark, ';', no final line end", "\xEF\xBB\xBF" "a;b\n1,5;2", "1 a|b\n2 1,5|2\n"},
+        {"byte-order mark, ';', no final line end",
+         "\xEF\xBB\xBF"
+         "a;b\n1,5;2",
+         "1 a|b\n2 1,5|2\n"},
         {"blank lines stay", "a\n\n\r\n1\n", "1 a\n2 blank\n3 blank\n4 1\n"},
         {"text after a closing quote stays in the cell", "a\n\"x\"y,z\n", "1 a\n2 xy|z\n"},
         {"a quote never closed quotes nothing", "a,b\n\"x,1\n2,3\n", "1 a|b\n2 \"x|1 (unclosed)\n3 2|3\n"},
-        {"a line longer than a row may be comes as it is", "a\n" + long_line + "\n1\n", "1 a\n2 raw 300001\n3 1\n", 1000},
+        {"a line longer than a row may be comes as it is", "a\n" + long_line + "\n1\n", "1 a\n2 raw 300001\n3 1\n",
+         1000},
         {"so does a quote open beyond it", "a\n\"" + long_line + "\n1\n", "1 a\n2 raw 300002\n3 1\n", 1000},
     };
     for (const auto &row : rows)
@@ -67,10 +71,8 @@ TEST(CsvReader, TakesTheDialectFromTheHeader)
         const char *header;
         Dialect dialect;
     } rows[] = {
-        {"a,b;c\n", {',', '.', false, false}},
-        {"a;b;c,d\r\n", {';', ',', true, false}},
-        {"\"x;y;z\",b\n", {',', '.', false, false}},
-        {"a\tb\n", {'\t', '.', false, false}},
+        {"a,b;c\n", {',', '.', false, false}},       {"a;b;c,d\r\n", {';', ',', true, false}},
+        {"\"x;y;z\",b\n", {',', '.', false, false}}, {"a\tb\n", {'\t', '.', false, false}},
         {"name\n", {',', '.', false, false}},
     };
     for (const auto &row : rows)
@@ -84,8 +86,14 @@ TEST(CsvWriter, QuotesWhatNeedsItAndKeepsFormulasText)
         std::vector<std::string_view> cells;
         const char *line;
     } rows[] = {
-        {',', '.', {"plain", "a,b", "say \"hi\"", "two\nlines", "a;b"}, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",a;b\n"},
-        {',', '.', {"=1+2", "+x", "@SUM(A1)", "-abc", "\tx", "-5", "+1e3", "-"}, "\"'=1+2\",\"'+x\",\"'@SUM(A1)\",\"'-abc\",\"'\tx\",-5,+1e3,\"'-\"\n"},
+        {',',
+         '.',
+         {"plain", "a,b", "say \"hi\"", "two\nlines", "a;b"},
+         "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",a;b\n"},
+        {',',
+         '.',
+         {"=1+2", "+x", "@SUM(A1)", "-abc", "\tx", "-5", "+1e3", "-"},
+         "\"'=1+2\",\"'+x\",\"'@SUM(A1)\",\"'-abc\",\"'\tx\",-5,+1e3,\"'-\"\n"},
         {';', ',', {"-1,5", "-1.5", "a;b"}, "-1,5;\"'-1.5\";\"a;b\"\n"},
     };
     for (const auto &row : rows) {

@@ -55,8 +55,7 @@ TEST_P(SquadScenarios, DerivedCellsAreTheWindowsTexts)
     SquadStream stream(source, {});
     std::string out;
     std::vector<Problem> problems;
-    while (stream.next(out, problems) != SquadStream::Output::End) {
-    }
+    while (stream.next(out, problems) != SquadStream::Output::End) {}
     EXPECT_TRUE(problems.empty()) << problems.front().column << ": " << problems.front().message;
 
     TextSource written(out);

@@ -38,7 +38,8 @@ TEST(SquadTable, AnImportReplacesTheTableOrLeavesItAsItWas)
 {
     SquadTable table('.', {"name", "body_mass", "load", "reps"});
     table.set_cell(0, 0, "kept");
-    for (const std::string_view bad : {std::string_view(""), std::string_view("a\n\xff\n"), std::string_view("a\n1\n2\n")}) {
+    for (const std::string_view bad :
+         {std::string_view(""), std::string_view("a\n\xff\n"), std::string_view("a\n1\n2\n")}) {
         std::vector<Problem> problems;
         EXPECT_FALSE(table.import_csv(bad, problems, 1));
         EXPECT_FALSE(problems.empty());
@@ -47,8 +48,9 @@ TEST(SquadTable, AnImportReplacesTheTableOrLeavesItAsItWas)
     std::vector<Problem> problems;
     ASSERT_TRUE(table.import_csv("name;Body_Mass;load;reps\r\nAnna;72,5;100;10\r\n=x;abc;1,5;1\r\n", problems));
     EXPECT_EQ(problems.size(), 1u); // abc is no body mass
-    EXPECT_EQ(table.export_csv(), "name,Body_Mass,load,reps,one_rm,one_rm_per_kg\n"
-                                  "Anna,72.5,100,10,133.37,1.84\n\"'=x\",abc,1.5,1,1.50,\n");
+    EXPECT_EQ(table.export_csv(),
+              "name,Body_Mass,load,reps,one_rm,one_rm_per_kg\n"
+              "Anna,72.5,100,10,133.37,1.84\n\"'=x\",abc,1.5,1,1.50,\n");
 }
 
 TEST(SquadTable, ItsOwnExportComesBackAsItWasAndAFilesOwnResultsStay)

@@ -44,8 +44,10 @@ TEST(NumberGrammar, ReadsTheCorrectlyRoundedValue)
         const std::optional<double> value = read_double(text, '.');
         const std::optional<float> single = read_single(text, '.');
         ASSERT_TRUE(value && single);
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(std::strtod(text.c_str(), nullptr)));
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(*single), std::bit_cast<std::uint32_t>(std::strtof(text.c_str(), nullptr)));
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*value),
+                  std::bit_cast<std::uint64_t>(std::strtod(text.c_str(), nullptr)));
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(*single),
+                  std::bit_cast<std::uint32_t>(std::strtof(text.c_str(), nullptr)));
     }
     EXPECT_EQ(read_double("-0,25", ','), -0.25);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(*read_double("-0", '.')), std::bit_cast<std::uint64_t>(-0.0));

@@ -37,7 +37,10 @@ const DecodeRow decode_rows[] = {
     {"last surrogate", "\xED\xBF\xBF", 0, 0},
     {"beyond U+10FFFF", "\xF4\x90\x80\x80", 0, 0},
     {"lead byte F5", "\xF5\x80\x80\x80", 0, 0},
-    {"ASCII where the third byte belongs", "\xE2\x82" "A", 0, 0},
+    {"ASCII where the third byte belongs",
+     "\xE2\x82"
+     "A",
+     0, 0},
     {"cut after two of three bytes", "\xE2\x82", 0, 0},
     {"cut after three of four bytes", "\xF0\x9F\x98", 0, 0},
     // The bytes go on in memory, but not in the text.
@@ -61,7 +64,9 @@ TEST(Utf8, DecodesWellFormedSequencesAndNothingElse)
 
 TEST(Utf8, FindsTheFirstInvalidByteAndCountsCharacters)
 {
-    const std::string_view text = "a\xE2\x82\xAC\xFF" "b\xF0\x9F\x98";
+    const std::string_view text =
+        "a\xE2\x82\xAC\xFF"
+        "b\xF0\x9F\x98";
     EXPECT_EQ(first_invalid_utf8(text), 4u);
     EXPECT_EQ(first_invalid_utf8(text.substr(0, 4)), std::string_view::npos);
     EXPECT_EQ(first_invalid_utf8(text.substr(5, 1)), std::string_view::npos);

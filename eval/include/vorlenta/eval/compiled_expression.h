@@ -57,14 +57,8 @@ public:
     // The value with values[i] for symbols()[i]. Throws nothing but
     // std::bad_alloc.
     EvalResult evaluate(const double *values, std::size_t count) const;
-    EvalResult evaluate(std::initializer_list<double> values) const
-    {
-        return evaluate(values.begin(), values.size());
-    }
-    EvalResult evaluate(const std::vector<double> &values) const
-    {
-        return evaluate(values.data(), values.size());
-    }
+    EvalResult evaluate(std::initializer_list<double> values) const { return evaluate(values.begin(), values.size()); }
+    EvalResult evaluate(const std::vector<double> &values) const { return evaluate(values.data(), values.size()); }
 
 private:
     friend class CEval;

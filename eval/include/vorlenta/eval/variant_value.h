@@ -22,7 +22,9 @@ public:
     // Any other number as a double: Add("x", 0) is the number 0, not a
     // null text.
     template <typename Number, std::enable_if_t<std::is_arithmetic_v<Number>, int> = 0>
-    VariantValue(Number number) : m_value(static_cast<double>(number)) {}
+    VariantValue(Number number) : m_value(static_cast<double>(number))
+    {
+    }
     // A null pointer is neither a number nor a text.
     VariantValue(std::nullptr_t) = delete;
     VariantValue(std::string text) : m_value(std::move(text)) {}
