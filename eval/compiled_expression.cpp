@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include <vorlenta/eval/evaluator.h>
 
@@ -224,11 +225,24 @@ EvalResult run(const Program &program, const double *values, const int *value_te
 } // namespace
 
 Expression::Expression() noexcept = default;
-Expression::Expression(std::shared_ptr<const Private> compiled) noexcept : d(std::move(compiled)) {}
+Expression::Expression(std::shared_ptr<const Private> compiled) noexcept
+    : d(std::move(compiled)), m_constant(d->constant), m_value(d->value)
+{
+}
 Expression::Expression(const Expression &other) noexcept = default;
-Expression::Expression(Expression &&other) noexcept = default;
+// A moved-from expression is the blank text's, as a new one is.
+Expression::Expression(Expression &&other) noexcept
+    : d(std::move(other.d)), m_constant(std::exchange(other.m_constant, false)), m_value(other.m_value)
+{
+}
 Expression &Expression::operator=(const Expression &other) noexcept = default;
-Expression &Expression::operator=(Expression &&other) noexcept = default;
+Expression &Expression::operator=(Expression &&other) noexcept
+{
+    d = std::move(other.d);
+    m_constant = std::exchange(other.m_constant, false);
+    m_value = other.m_value;
+    return *this;
+}
 Expression::~Expression() = default;
 
 std::vector<std::string> Expression::symbols() const
@@ -236,7 +250,7 @@ std::vector<std::string> Expression::symbols() const
     return d ? d->program.names : std::vector<std::string>();
 }
 
-EvalResult Expression::evaluate(const double *values, std::size_t count) const
+EvalResult Expression::evaluated(const double *values, std::size_t count) const
 {
     const Private *compiled = d.get();
     if (!compiled)

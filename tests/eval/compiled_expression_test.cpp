@@ -22,10 +22,13 @@ TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten)
     EXPECT_EQ(faulty.evaluate({1.0, HUGE_VAL}).number, eval_errors::InvalidSymbolValue);
     Expression moved_from = eval.compile("x");
     const Expression moved_to = std::move(moved_from);
+    Expression constant_from = eval.compile("8"), constant_to; // a number is worked out when compiled
+    constant_to = std::move(constant_from);
     // NOLINTNEXTLINE(bugprone-use-after-move): a moved-from Expression is the blank one
-    for (const Expression &blank : {Expression(), moved_from, eval.compile(" \t")})
+    for (const Expression &blank : {Expression(), moved_from, constant_from, eval.compile(" \t")})
         expect_same(blank.evaluate({}), eval.evaluate(""), "blank");
     EXPECT_EQ(moved_to.evaluate({2.0}).value, 2.0);
+    EXPECT_EQ(constant_to.evaluate({}).value, 8.0);
     const Expression xy = eval.compile("x*y");
     EXPECT_EQ(xy.evaluate({2.0}).message, "Number of values differs from the number of symbols");
     EXPECT_EQ(xy.evaluate({2.0, 3.0, 4.0}).number, eval_errors::ValueCountMismatch);

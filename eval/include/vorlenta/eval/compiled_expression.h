@@ -56,7 +56,14 @@ public:
 
     // The value with values[i] for symbols()[i]. Throws nothing but
     // std::bad_alloc.
-    EvalResult evaluate(const double *values, std::size_t count) const;
+    EvalResult evaluate(const double *values, std::size_t count) const
+    {
+        // A text that is one number within the limits was worked out when
+        // compiled: nothing to run.
+        if (m_constant && count == 0)
+            return EvalResult{m_value, 0, {}, 0};
+        return evaluated(values, count);
+    }
     EvalResult evaluate(std::initializer_list<double> values) const { return evaluate(values.begin(), values.size()); }
     EvalResult evaluate(const std::vector<double> &values) const { return evaluate(values.data(), values.size()); }
 
@@ -64,7 +71,10 @@ private:
     friend class CEval;
     class VORLENTA_EVAL_NO_EXPORT Private;
     VORLENTA_EVAL_NO_EXPORT explicit Expression(std::shared_ptr<const Private> compiled) noexcept;
+    EvalResult evaluated(const double *values, std::size_t count) const;
     std::shared_ptr<const Private> d;
+    bool m_constant = false; // what the compiled form says, kept here for the inline way
+    double m_value = 0.0;
 };
 
 } // namespace vorlenta
