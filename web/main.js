@@ -94,7 +94,7 @@ function watchForNewVersions() {
 }
 
 // The squad view, the first time it is shown: its script, which brings its
-// own model. A first visit has stored it, so it opens offline too.
+// own model. Both are kept for use offline from then on.
 let squadScript = null;
 function openSquadView(view) {
   if (view.dataset.view !== 'squad' || squadScript) return;
@@ -124,7 +124,7 @@ root.dataset.ready = '1';
 queueMicrotask(async () => {
   try {
     const model = Model.create();
-    browserNotation();
+    browserNotation(); // meanwhile, where the module compiles off this thread
     page.attach(await model);
     root.dataset.live = '1';
   } catch (fault) {

@@ -2,28 +2,22 @@
 // Loads one of the page's WebAssembly modules: the calculators' model, or
 // the squad's. Each stands alone and asks its host for nearly nothing.
 
-// Why the model did not load, and whether trying again may mend it: a
-// network that failed may come back; a missing file or a module that this
-// browser cannot compile or link stays so.
-export class LoadFault extends Error {
-  constructor(cause, lasting) {
+// Why a module did not load, in the words the console shows.
+class LoadFault extends Error {
+  constructor(cause) {
     super(`the calculator could not load (${cause})`);
-    this.lasting = lasting;
   }
 }
 
-// Answers that the server may give otherwise next time.
-const passing = (status) => status === 408 || status === 429 || status >= 500;
-
 async function instantiate(url, imports) {
-  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly', true);
+  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly');
   let response;
   try {
     response = await fetch(url, { credentials: 'same-origin' });
   } catch (error) {
-    throw new LoadFault(error, false);
+    throw new LoadFault(error);
   }
-  if (!response.ok) throw new LoadFault(`HTTP ${response.status}`, !passing(response.status));
+  if (!response.ok) throw new LoadFault(`HTTP ${response.status}`);
   try {
     // A server that does not call the file application/wasm: compile it
     // from its bytes instead.
@@ -32,8 +26,7 @@ async function instantiate(url, imports) {
     }
     return await WebAssembly.instantiate(await response.arrayBuffer(), imports);
   } catch (error) {
-    // A download cut short fails as a TypeError.
-    throw new LoadFault(error, error instanceof WebAssembly.CompileError || error instanceof WebAssembly.LinkError);
+    throw new LoadFault(error);
   }
 }
 
@@ -64,7 +57,7 @@ function started(exports) {
   try {
     exports._initialize();
   } catch (error) {
-    throw new LoadFault(error, true);
+    throw new LoadFault(error);
   }
   return exports;
 }
@@ -80,7 +73,7 @@ export async function loadModule(url) {
 // the browser compiles on the calling thread, as every browser does for a
 // module this small; the few that refuse (RangeError) compile it off it.
 export function startModule(bytes) {
-  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly', true);
+  if (typeof WebAssembly !== 'object') throw new LoadFault('no WebAssembly');
   let exports;
   const imports = hostImports(() => exports);
   try {
@@ -91,7 +84,7 @@ export function startModule(bytes) {
       return WebAssembly.instantiate(bytes, imports).then(({ instance }) => started((exports = instance.exports)));
     }
   } catch (error) {
-    throw new LoadFault(error, true);
+    throw new LoadFault(error);
   }
   return started(exports);
 }
