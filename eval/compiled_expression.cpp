@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <vorlenta/eval/compiled_expression.h>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <utility>
 
@@ -25,6 +27,22 @@ public:
 
     Program program;
     EvalResult fault; // what every evaluation gives when the text itself is faulty
+
+    // Whether it runs with these values: a text without faults, and a
+    // finite value for each symbol.
+    bool fits(const double *values, std::size_t count) const
+    {
+        if (count != symbol_count || !runnable)
+            return false;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!std::isfinite(values[i]))
+                return false;
+        }
+        return true;
+    }
+    EvalResult refusal(const double *values, std::size_t count) const;
+    template <typename As>
+    typename As::Type run(const double *values) const;
 };
 
 namespace {
@@ -48,17 +66,19 @@ const EvalResult &blank_fault()
     return fault;
 }
 
-// What evaluate gives when the text is faulty or the values do not fit, kept
-// apart so that the common way stays short. `text_fault` is null for the
-// blank text of a default or moved-from Expression.
-[[gnu::noinline, gnu::cold]] EvalResult refused(const EvalResult *text_fault, bool finite_values)
-{
-    if (!text_fault)
-        return blank_fault();
-    if (!finite_values)
-        return fault_result(eval_errors::InvalidSymbolValue);
-    return text_fault->ok() ? fault_result(eval_errors::ValueCountMismatch) : *text_fault;
-}
+// How a run hands over its value or its fault: all of it, or the value
+// alone with NaN for a fault.
+struct AsResult {
+    using Type = EvalResult;
+    static EvalResult value(double value) { return EvalResult{value, 0, {}, 0}; }
+    static EvalResult fault(std::int32_t number) { return fault_result(number); }
+};
+
+struct AsValue {
+    using Type = double;
+    static double value(double value) { return value; }
+    static double fault(std::int32_t) { return std::numeric_limits<double>::quiet_NaN(); }
+};
 
 bool takes_symbol(Op op)
 {
@@ -92,8 +112,8 @@ private:
 // them, each finite), or the first fault in postfix order. With CountText,
 // value_texts holds the length of each value's text, and the postfix text is
 // counted as it goes. `slots` hold the values below the top for ManyBelow.
-template <bool CountText, typename Below>
-EvalResult execute(const Program &program, const double *values, const int *value_texts, double *slots)
+template <typename As, bool CountText, typename Below>
+typename As::Type execute(const Program &program, const double *values, const int *value_texts, double *slots)
 {
     Below below(slots);
     const std::vector<Instruction> &code = program.code;
@@ -131,7 +151,7 @@ EvalResult execute(const Program &program, const double *values, const int *valu
             if (instruction->op >= Op::SymbolAddSymbol && instruction->op <= Op::SymbolPowerSymbol)
                 text += value_texts[instruction->other];
             if (text > PostfixLimit)
-                return fault_result(eval_errors::ExpressionTooLong);
+                return As::fault(eval_errors::ExpressionTooLong);
         }
         switch (instruction->op) {
         case Op::Push:
@@ -184,34 +204,35 @@ EvalResult execute(const Program &program, const double *values, const int *valu
 #endif
         }
         if (fault)
-            return fault_result(fault);
+            return As::fault(fault);
     }
-    return EvalResult{top, 0, {}, 0};
+    return As::value(top);
 }
 
 // Deeper programs keep the values below the top in an array, on the
 // machine's stack up to this depth.
 constexpr std::size_t LocalDepth = 32;
 
-template <bool CountText>
-[[gnu::noinline]] EvalResult run_deep(const Program &program, const double *values, const int *value_texts)
+template <typename As, bool CountText>
+[[gnu::noinline]] typename As::Type run_deep(const Program &program, const double *values, const int *value_texts)
 {
     double local[LocalDepth];
     std::unique_ptr<double[]> heap;
     double *const slots =
         program.depth <= LocalDepth ? local : (heap = std::make_unique<double[]>(program.depth)).get();
-    return execute<CountText, ManyBelow>(program, values, value_texts, slots);
+    return execute<As, CountText, ManyBelow>(program, values, value_texts, slots);
 }
 
-template <bool CountText>
-EvalResult run(const Program &program, const double *values, const int *value_texts)
+template <typename As, bool CountText>
+typename As::Type run(const Program &program, const double *values, const int *value_texts)
 {
-    return program.depth <= 2 ? execute<CountText, OneBelow>(program, values, value_texts, nullptr)
-                              : run_deep<CountText>(program, values, value_texts);
+    return program.depth <= 2 ? execute<As, CountText, OneBelow>(program, values, value_texts, nullptr)
+                              : run_deep<As, CountText>(program, values, value_texts);
 }
 
 // Counts the text only when these values' texts pass the limit.
-[[gnu::noinline]] EvalResult run_counting(const Program &program, const double *values)
+template <typename As>
+[[gnu::noinline]] typename As::Type run_counting(const Program &program, const double *values)
 {
     std::vector<int> value_texts(program.names.size());
     long long text = program.fixed_text_length;
@@ -219,10 +240,31 @@ EvalResult run(const Program &program, const double *values, const int *value_te
         value_texts[i] = shortest_text_length(values[i]);
         text += (long long)program.uses[i] * value_texts[i];
     }
-    return text > PostfixLimit ? run<true>(program, values, value_texts.data()) : run<false>(program, values, nullptr);
+    return text > PostfixLimit ? run<As, true>(program, values, value_texts.data())
+                               : run<As, false>(program, values, nullptr);
 }
 
 } // namespace
+
+template <typename As>
+typename As::Type Expression::Private::run(const double *values) const
+{
+    if (constant)
+        return As::value(value);
+    return program.may_pass_limit ? run_counting<As>(program, values)
+                                  : vorlenta::run<As, false>(program, values, nullptr);
+}
+
+// Why it does not run with these values, kept apart so that the common way
+// stays short.
+[[gnu::noinline, gnu::cold]] EvalResult Expression::Private::refusal(const double *values, std::size_t count) const
+{
+    // As reading the text refuses such a value where it reads the symbol:
+    // before anything after it, a syntax fault included.
+    if (count == symbol_count && !std::all_of(values, values + count, [](double v) { return std::isfinite(v); }))
+        return fault_result(eval_errors::InvalidSymbolValue);
+    return fault.ok() ? fault_result(eval_errors::ValueCountMismatch) : fault;
+}
 
 Expression::Expression() noexcept = default;
 Expression::Expression(std::shared_ptr<const Private> compiled) noexcept
@@ -254,21 +296,18 @@ EvalResult Expression::evaluated(const double *values, std::size_t count) const
 {
     const Private *compiled = d.get();
     if (!compiled)
-        return refused(nullptr, true);
-    if (count != compiled->symbol_count)
-        return refused(&compiled->fault, true);
-    // As reading the text refuses such a value where it reads the symbol:
-    // before anything after it, a syntax fault included.
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!std::isfinite(values[i]))
-            return refused(&compiled->fault, false);
-    }
-    if (!compiled->runnable)
-        return refused(&compiled->fault, true);
-    if (compiled->constant)
-        return EvalResult{compiled->value, 0, {}, 0};
-    const Program &program = compiled->program;
-    return program.may_pass_limit ? run_counting(program, values) : run<false>(program, values, nullptr);
+        return blank_fault();
+    if (!compiled->fits(values, count))
+        return compiled->refusal(values, count);
+    return compiled->run<AsResult>(values);
+}
+
+double Expression::valued(const double *values, std::size_t count) const
+{
+    const Private *compiled = d.get();
+    if (!compiled || !compiled->fits(values, count))
+        return AsValue::fault(eval_errors::InvalidSymbolValue);
+    return compiled->run<AsValue>(values);
 }
 
 Expression CEval::compile(std::string_view expression) const

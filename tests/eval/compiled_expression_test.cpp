@@ -26,7 +26,7 @@ TEST(Compiled, NamesAreSymbolsInOrderOfFirstUseAsFirstWritten)
     constant_to = std::move(constant_from);
     // NOLINTNEXTLINE(bugprone-use-after-move): a moved-from Expression is the blank one
     for (const Expression &blank : {Expression(), moved_from, constant_from, eval.compile(" \t")})
-        expect_same(blank.evaluate({}), eval.evaluate(""), "blank");
+        expect_compiled(blank, {}, eval.evaluate(""), "blank");
     EXPECT_EQ(moved_to.evaluate({2.0}).value, 2.0);
     EXPECT_EQ(constant_to.evaluate({}).value, 8.0);
     const Expression xy = eval.compile("x*y");
@@ -52,7 +52,7 @@ TEST(Compiled, EveryEvaluationUsesTheValuesItIsGiven)
                 std::vector<double> given;
                 for (const std::string &name : compiled.symbols())
                     given.push_back(name == "x" ? x : y);
-                expect_same(compiled.evaluate(given), once.evaluate(formula), formula);
+                expect_compiled(compiled, given, once.evaluate(formula), formula);
             }
         }
     }

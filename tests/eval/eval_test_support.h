@@ -145,6 +145,19 @@ inline void expect_same(const EvalResult &compiled, const EvalResult &once, cons
     EXPECT_EQ(value(compiled.value), value(once.value)) << where;
 }
 
+// Both ways a compiled expression answers against the text evaluated once:
+// value() is the value, or NaN for the fault.
+inline void expect_compiled(const Expression &compiled, const std::vector<double> &values, const EvalResult &once,
+                            const std::string &where)
+{
+    expect_same(compiled.evaluate(values), once, where);
+    const double alone = compiled.value(values);
+    if (once.ok())
+        EXPECT_EQ(value(alone), value(once.value)) << where << ": value()";
+    else
+        EXPECT_TRUE(std::isnan(alone)) << where << ": value() of a fault";
+}
+
 struct Row {
     const char *protects;
     std::string expression;
@@ -179,7 +192,7 @@ void check(const Row (&rows)[N])
             const Expression compiled = evaluate.eval.compile(in(notation, text));
             std::vector<double> values;
             if (table_values(evaluate.eval, compiled, values))
-                expect_same(compiled.evaluate(values), as_value, where + " compiled");
+                expect_compiled(compiled, values, as_value, where + " compiled");
         }
     }
 }

@@ -67,11 +67,24 @@ public:
     EvalResult evaluate(std::initializer_list<double> values) const { return evaluate(values.begin(), values.size()); }
     EvalResult evaluate(const std::vector<double> &values) const { return evaluate(values.data(), values.size()); }
 
+    // The value alone, or NaN where evaluate gives a fault: for callers that
+    // want numbers only, as a plotter leaves a gap where a curve is
+    // undefined. It builds no EvalResult, so it is the quicker of the two.
+    double value(const double *values, std::size_t count) const
+    {
+        if (m_constant && count == 0)
+            return m_value;
+        return valued(values, count);
+    }
+    double value(std::initializer_list<double> values) const { return value(values.begin(), values.size()); }
+    double value(const std::vector<double> &values) const { return value(values.data(), values.size()); }
+
 private:
     friend class CEval;
     class VORLENTA_EVAL_NO_EXPORT Private;
     VORLENTA_EVAL_NO_EXPORT explicit Expression(std::shared_ptr<const Private> compiled) noexcept;
     EvalResult evaluated(const double *values, std::size_t count) const;
+    double valued(const double *values, std::size_t count) const;
     std::shared_ptr<const Private> d;
     bool m_constant = false; // what the compiled form says, kept here for the inline way
     double m_value = 0.0;
