@@ -12,7 +12,7 @@
 // (tab-separated rows, as spreadsheets copy) fills the cells from the one
 // pasted into on.
 
-import { RowPins } from './squad_pins.js';
+import { NameRail } from './squad_rail.js';
 import { translated } from './squad_words.js';
 
 // Keys that move along a column.
@@ -30,7 +30,7 @@ export class SquadTableView {
   #limits = [];
   #rows = []; // per row: its element, its inputs and its computed cells
   #problems = new Map(); // row -> its problems
-  #pins;
+  #rail;
   #sorted = null; // { column, descending }
   // The row of the cell focused last, for actions on "this row".
   currentRow = -1;
@@ -46,8 +46,13 @@ export class SquadTableView {
     this.#caption = caption;
     this.#head = table.querySelector('.squad-head > [role=row]');
     this.#body = table.querySelector('.squad-body');
-    this.#pins = new RowPins(table.parentElement, () => this.#rows.map(({ line }) => line));
-    this.#body.addEventListener('input', (event) => this.#edited(event.target));
+    this.#rail = new NameRail(table.parentElement, table.querySelector('.squad-rail'), () => this.#rows, (row) =>
+      this.focus(row, 0),
+    );
+    this.#body.addEventListener('input', (event) => {
+      this.#edited(event.target);
+      this.#rail.update(); // a name, or a row's height
+    });
     this.#body.addEventListener('keydown', (event) => this.#key(event));
     this.#body.addEventListener('paste', (event) => this.#paste(event));
     // A cell entered selects what it holds, so that typing replaces it, as
@@ -94,7 +99,7 @@ export class SquadTableView {
     const count = this.#model.rows();
     for (let row = 0; row < count; row += 1) rows.append(this.#newRow(row));
     this.#body.replaceChildren(rows);
-    this.#pins.update();
+    this.#rail.update();
     for (let row = 0; row < count; row += 1) this.#show(row);
     this.onProblems();
     if (focused) this.focus(focused.row, focused.column);
@@ -213,7 +218,7 @@ export class SquadTableView {
     const first = this.#rows.length;
     for (let at = first; at <= row; at += 1) added.append(this.#newRow(at));
     this.#body.append(added);
-    this.#pins.update();
+    this.#rail.update();
     for (let at = first; at <= row; at += 1) this.#show(at);
     this.onChange();
   }

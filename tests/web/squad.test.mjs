@@ -78,6 +78,38 @@ for (const [locale, options] of [['en-US', {}], ['de-DE', phone]]) {
     });
 }
 
+test('the names stay at the left of a table scrolled sideways on a phone, and a tap on one goes to its cell', async () => {
+    const { context, log } = await openContext(browser, server.origin, phone);
+    const page = await openSquad(context);
+    await choose(page, ['load', 'reps', 'speed', 'grade']);
+    await page.tap(cell(1, 'name'));
+    for (const name of ['Ana', 'Ben', 'Caro']) {
+        await page.keyboard.type(name);
+        await page.keyboard.press('Enter');
+    }
+    await page.tap(cell(2, 'grade'));
+    // What the left edge of each row shows, a frame after the scroll.
+    const atLeft = () => page.evaluate(() => new Promise(shown => requestAnimationFrame(() => requestAnimationFrame(() => {
+        const left = document.getElementById('SquadScroll').getBoundingClientRect().left + 8;
+        shown([...document.querySelectorAll('#SquadTable [role=row][data-row]')].map(row => {
+            const { top, height } = row.getBoundingClientRect();
+            const seen = document.elementFromPoint(left, top + height / 2);
+            return seen.value ?? seen.textContent;
+        }));
+    }))));
+    assert.ok(await page.evaluate(() => document.getElementById('SquadScroll').scrollLeft > 0), 'scrolled sideways');
+    assert.deepEqual(await atLeft(), ['Ana', 'Ben', 'Caro', '']);
+    await page.fill(cell(3, 'grade'), '2');
+    await page.evaluate(() => { document.getElementById('SquadScroll').scrollTop += 10; });
+    assert.deepEqual(await atLeft(), ['Ana', 'Ben', 'Caro', ''], 'after an edit and a scroll down');
+    await page.tap('.squad-rail [data-of-row="2"]');
+    assert.equal(await page.evaluate(() => `${document.activeElement.closest('[data-row]').dataset.row} ${document.activeElement.dataset.column}`),
+        '2 name');
+    assert.deepEqual(await atLeft(), ['1', '2', '3', '4'], 'the row numbers, scrolled back');
+    await context.close();
+    assert.deepEqual(log, { foreign: [], errors: [] });
+});
+
 test('pasted rows, sorted, with formula columns; exported and imported back; files that are no squad change nothing', async () => {
     const { context, log } = await openContext(browser, server.origin, { locale: 'de-DE' });
     const page = await openSquad(context);
