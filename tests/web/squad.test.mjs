@@ -146,13 +146,14 @@ test('pasted rows, sorted, with formula columns; exported and imported back; fil
     const importing = async (name, buffer) => {
         const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('#SquadImport')]);
         // Playwright hands over files of more than 50 MB by their path alone.
-        const path = join(mkdtempSync(join(tmpdir(), 'vorlenta-')), name);
+        const dir = mkdtempSync(join(tmpdir(), 'vorlenta-'));
+        const path = join(dir, name);
         writeFileSync(path, buffer);
         const said = await page.textContent('#SquadStatus');
         await chooser.setFiles(path);
         const asked = await page.waitForFunction(before => document.getElementById('SquadConfirm').open
             || document.getElementById('SquadStatus').textContent !== before, said).then(() => page.isVisible('#SquadConfirm'));
-        rmSync(path);
+        rmSync(dir, { recursive: true });
         if (asked) await page.click('#SquadConfirmOk');
         return page.textContent('#SquadStatus');
     };
