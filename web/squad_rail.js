@@ -16,14 +16,14 @@ const MARGIN_PX = 100;
 export class NameRail {
   #scroller;
   #rail;
-  #rows; // () => per row: its element and its inputs
+  #groups; // the groups of rows, top to bottom
   #names = new Map(); // row element -> its name on the rail
   #frame = 0;
 
-  constructor(scroller, rail, rows, pick) {
+  constructor(scroller, rail, groups, pick) {
     this.#scroller = scroller;
     this.#rail = rail;
-    this.#rows = rows;
+    this.#groups = groups;
     scroller.addEventListener('scroll', () => this.update(), { passive: true });
     new ResizeObserver(() => this.update()).observe(scroller);
     rail.addEventListener('click', (event) => {
@@ -53,8 +53,7 @@ export class NameRail {
       name.remove();
       this.#names.delete(line);
     }
-    const top = this.#rail.offsetTop;
-    for (const { line, inputs } of near) {
+    for (const { line, top, height } of near) {
       let name = this.#names.get(line);
       if (!name) {
         name = document.createElement('div');
@@ -63,35 +62,34 @@ export class NameRail {
         this.#names.set(line, name);
       }
       name.dataset.ofRow = line.dataset.row;
-      name.style.top = `${line.offsetTop - top}px`;
-      name.style.height = `${line.offsetHeight}px`;
-      const text = inputs[0]?.value ?? '';
+      name.style.top = `${top}px`;
+      name.style.height = `${height}px`;
+      const first = line.children[1]; // after the row's number
+      const text = first?.firstElementChild?.value ?? first?.textContent ?? '';
       if (name.firstChild.textContent !== text) name.firstChild.textContent = text;
     }
   }
 
-  // The rows near the scroll position, top to bottom.
+  // The rows near the scroll position, top to bottom, with their places on
+  // the rail. Only the groups there are looked into: the rows of the others
+  // are not laid out.
   #near() {
-    const rows = this.#rows();
-    const top = this.#scroller.scrollTop - MARGIN_PX;
-    const bottom = this.#scroller.scrollTop + this.#scroller.clientHeight + MARGIN_PX;
+    const view = this.#scroller.getBoundingClientRect();
+    const from = view.top - MARGIN_PX;
+    const to = view.bottom + MARGIN_PX;
+    const origin = this.#rail.getBoundingClientRect().top;
     const near = [];
-    for (let at = firstReaching(rows, top); at < rows.length && rows[at].line.offsetTop < bottom; at += 1) {
-      near.push(rows[at]);
+    for (const group of this.#groups()) {
+      const { top, bottom } = group.getBoundingClientRect();
+      if (bottom <= from) continue;
+      if (top >= to) break;
+      for (const line of group.children) {
+        const row = line.getBoundingClientRect();
+        if (row.bottom <= from) continue;
+        if (row.top >= to) break;
+        near.push({ line, top: row.top - origin, height: row.height });
+      }
     }
     return near;
   }
-}
-
-// The first of the rows (top to bottom) whose bottom is below y.
-function firstReaching(rows, y) {
-  let low = 0;
-  let high = rows.length;
-  while (low < high) {
-    const middle = (low + high) >> 1;
-    const { line } = rows[middle];
-    if (line.offsetTop + line.offsetHeight <= y) low = middle + 1;
-    else high = middle;
-  }
-  return low;
 }

@@ -88,13 +88,15 @@ test('the names stay at the left of a table scrolled sideways on a phone, and a 
         await page.keyboard.press('Enter');
     }
     await page.tap(cell(2, 'grade'));
-    // What the left edge of each row shows, a frame after the scroll.
+    // What the left edge of each row in sight shows, a frame after the scroll.
     const atLeft = () => page.evaluate(() => new Promise(shown => requestAnimationFrame(() => requestAnimationFrame(() => {
-        const left = document.getElementById('SquadScroll').getBoundingClientRect().left + 8;
-        shown([...document.querySelectorAll('#SquadTable [role=row][data-row]')].map(row => {
+        const view = document.getElementById('SquadScroll').getBoundingClientRect();
+        const below = document.querySelector('.squad-head').getBoundingClientRect().bottom;
+        shown([...document.querySelectorAll('#SquadTable [role=row][data-row]')].flatMap(row => {
             const { top, height } = row.getBoundingClientRect();
-            const seen = document.elementFromPoint(left, top + height / 2);
-            return seen.value ?? seen.textContent;
+            if (top + height / 2 < below || top + height / 2 > view.bottom) return [];
+            const seen = document.elementFromPoint(view.left + 8, top + height / 2);
+            return [seen.value ?? seen.textContent];
         }));
     }))));
     assert.ok(await page.evaluate(() => document.getElementById('SquadScroll').scrollLeft > 0), 'scrolled sideways');
@@ -106,6 +108,21 @@ test('the names stay at the left of a table scrolled sideways on a phone, and a 
     assert.equal(await page.evaluate(() => `${document.activeElement.closest('[data-row]').dataset.row} ${document.activeElement.dataset.column}`),
         '2 name');
     assert.deepEqual(await atLeft(), ['1', '2', '3', '4'], 'the row numbers, scrolled back');
+
+    // Forty athletes pasted: their rows in order, and the names beside the
+    // rows far down, scrolled sideways.
+    const names = Array.from({ length: 40 }, (_, i) => `Athlete ${i + 1}`);
+    await page.tap(cell(1, 'name'));
+    await page.evaluate(text => {
+        const data = new DataTransfer();
+        data.setData('text/plain', text);
+        document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    }, names.join('\r\n'));
+    assert.deepEqual(await columnOf(page, 'name'), names);
+    await page.tap(cell(37, 'grade'));
+    const seen = await atLeft();
+    assert.ok(seen.length >= 5 && seen.includes('Athlete 37'), seen.join());
+    assert.deepEqual(seen, names.slice(names.indexOf(seen[0]), names.indexOf(seen[0]) + seen.length));
     await context.close();
     assert.deepEqual(log, { foreign: [], errors: [] });
 });
