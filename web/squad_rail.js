@@ -57,7 +57,9 @@ export class NameRail {
       let name = this.#names.get(line);
       if (!name) {
         name = document.createElement('div');
-        name.append(document.createElement('span'));
+        const shown = document.createElement('span');
+        shown.className = 'field-look';
+        name.append(shown);
         this.#rail.append(name);
         this.#names.set(line, name);
       }

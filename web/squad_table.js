@@ -219,7 +219,8 @@ export class SquadTableView {
 
   // New rows after the last, into its group while it has room.
   #place(lines) {
-    let group = this.#body.lastElementChild;
+    const last = this.#body.lastElementChild;
+    let group = last;
     for (const line of lines) {
       if (!group || group.childElementCount === GROUP_ROWS) {
         group = document.createElement('div');
@@ -227,7 +228,10 @@ export class SquadTableView {
         this.#body.append(group);
       }
       group.append(line);
-      group.style.setProperty('--rows', String(group.childElementCount)); // its height while skipped
+    }
+    // The groups that grew, each's height while skipped.
+    for (let grown = last ?? this.#body.firstElementChild; grown; grown = grown.nextElementSibling) {
+      grown.style.setProperty('--rows', String(grown.childElementCount));
     }
   }
 
